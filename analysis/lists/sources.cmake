@@ -1,0 +1,1 @@
+# Filled in with the reference lists and the step that builds them into the binary.

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Texts are Windows-1252 byte strings, one byte a character. The classes below are fixed ASCII
+// sets: nothing in the analysis depends on the locale.
+namespace quendry {
+
+using StringList = std::vector<std::string>;
+
+constexpr unsigned char code(char c) { return static_cast<unsigned char>(c); }
+
+constexpr bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// Space and carriage return end a token; a line feed does not.
+constexpr bool isSeparator(char c) { return c == ' ' || c == '\r'; }
+// Every code from 0 to 32: space and all control characters.
+constexpr bool isTrimmable(char c) { return code(c) <= 32; }
+constexpr char toUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+constexpr char toLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+std::string_view trimmed(std::string_view text);
+std::string toUpperAscii(std::string_view text);
+std::string toLowerAscii(std::string_view text);
+
+// The key, trimmed of codes 0-32, compared exactly with each item in list order.
+std::optional<std::size_t> indexOfTrimmed(const StringList& list, std::string_view key);
+// The key as it is, compared exactly with each item in list order.
+std::optional<std::size_t> indexOfExact(const StringList& list, std::string_view key);
+
+} // namespace quendry

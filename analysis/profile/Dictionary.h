@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <istream>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+namespace quendry {
+
+// A text in which every word is framed by '#'. A candidate is in it when the upper-cased text
+// contains '#' + candidate + '#'. Candidates never contain '#', so that holds exactly when the
+// candidate is one of the stretches between two neighbouring '#'; those are kept in a set, which
+// answers every lookup as the substring search would, the empty candidate included.
+class Dictionary {
+public:
+    Dictionary() = default;
+
+    // The text is read up to its first NUL byte.
+    static Dictionary fromText(std::string_view text);
+    static Dictionary fromStream(std::istream& input);
+    // A file that cannot be opened or read gives the empty dictionary.
+    static Dictionary fromFile(const std::filesystem::path& path);
+
+    // The candidate is upper-cased by the caller.
+    bool contains(std::string_view candidate) const;
+    bool empty() const { return m_words.empty(); }
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    std::unordered_set<std::string, Hash, std::equal_to<>> m_words;
+};
+
+} // namespace quendry

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "analysis/profile/Characters.h"
+#include "analysis/profile/Dictionary.h"
+
+#include <cstdint>
+
+namespace quendry {
+
+// What the classifier collects over one text's word tokens.
+struct WordLists {
+    StringList unrecognisedWords; // every unrecognised token, upper-cased, repeats kept
+    StringList unknownWords;      // distinct unrecognised tokens not written with a capital first
+    StringList capsWords;         // distinct tokens of three or more characters without lowercase
+    std::vector<std::int32_t> capsWordCounts; // parallel to capsWords
+};
+
+// Sorts each word token of a text into a name, a dictionary word or an unrecognised word.
+class WordClassifier {
+public:
+    WordClassifier(const Dictionary& dictionary, const Dictionary& names, const StringList& emoticons);
+
+    // Classifies one token (letters and apostrophes, none at either end, possibly empty); the
+    // previous token is the one before it. Sets skipNext when the token is a name, so that the
+    // caller leaves the next token unclassified.
+    void classify(std::string_view previous, std::string_view token, bool& skipNext);
+
+    const WordLists& lists() const { return m_lists; }
+    void clear() { m_lists = {}; }
+
+private:
+    const Dictionary& m_dictionary;
+    const Dictionary& m_names;
+    const StringList& m_emoticons;
+    WordLists m_lists;
+};
+
+} // namespace quendry

@@ -1,0 +1,205 @@
+#include "analysis/run/Comparison.h"
+
+#include "analysis/features/Contractions.h"
+#include "analysis/features/Habits.h"
+#include "analysis/features/Phrases.h"
+#include "analysis/features/Spacing.h"
+#include "analysis/profile/CharacterProfile.h"
+#include "analysis/profile/Emoticons.h"
+#include "analysis/profile/Normaliser.h"
+#include "analysis/profile/RepeatedMarks.h"
+#include "analysis/profile/Sentences.h"
+#include "analysis/profile/WordClassifier.h"
+#include "analysis/run/ProgressListener.h"
+#include "analysis/run/Rules.h"
+#include "analysis/run/Verdict.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace quendry {
+namespace {
+
+Dictionary nameDictionary(const StringList& names)
+{
+    std::string text;
+    for (const std::string& name : names) {
+        if (!text.empty())
+            text += "\r\n";
+        text += name;
+    }
+    return Dictionary::fromText(trimmed(text));
+}
+
+int clampedLength(std::size_t length)
+{
+    return static_cast<int>(std::min<std::size_t>(length, std::numeric_limits<int>::max() / 4));
+}
+
+// Profiles one text: its sentences, its characters and its words, unless the text is
+// refused for its size or its language, which then gives the reason instead.
+std::variant<TextProfile, RefusalReason> profileText(const std::string& text, bool isFirst,
+    const ReferenceData& reference, const Dictionary& dictionary, ProgressListener& progress)
+{
+    TextProfile profile;
+    profile.text = text;
+    profile.sentenceCount = countSentences(text);
+
+    WordClassifier classifier(dictionary, reference.names, reference.lists.emoticons);
+    const CharacterProfile characters = profileCharacters(stripLineFeeds(text), classifier, progress);
+    profile.wordCount = characters.wordCount;
+    profile.periodSpaceCount = characters.periodSpaceCount;
+    profile.commaSpaceCount = characters.commaSpaceCount;
+    profile.periodCount = characters.periodCount;
+    profile.spacePeriodCount = characters.spacePeriodCount;
+    profile.spaceCommaCount = characters.spaceCommaCount;
+    profile.commaCount = characters.commaCount;
+    profile.specialChars = characters.specialChars;
+    profile.lowercaseIFlag = characters.lowercaseIFlag;
+    profile.questionMarkCount = characters.questionMarkCount;
+    if (profile.wordCount <= 5)
+        return isFirst ? RefusalReason::FirstTextTooSmall : RefusalReason::SecondTextTooSmall;
+
+    profile.otherSymbolCount = characters.otherSymbolCount;
+    profile.questionSpaceCount = characters.questionSpaceCount;
+    profile.spaceQuestionCount = characters.spaceQuestionCount;
+    profile.semicolonCount = characters.semicolonCount;
+    const WordLists& words = classifier.lists();
+    profile.capsWords = words.capsWords;
+    profile.capsWordCounts = words.capsWordCounts;
+    profile.unknownWords = words.unknownWords;
+    if (static_cast<double>(words.unrecognisedWords.size()) >= 0.75 * profile.wordCount)
+        return isFirst ? RefusalReason::FirstTextNotEnglish : RefusalReason::SecondTextNotEnglish;
+
+    profile.symbolRuns = characters.symbolRuns;
+    profile.symbolRunCounts = characters.symbolRunCounts;
+    profile.letterCount = characters.letterCount;
+    profile.wordTokenCount = characters.wordTokenCount;
+    profile.exclamationCount = characters.exclamationCount;
+    profile.colonCount = characters.colonCount;
+    return profile;
+}
+
+} // namespace
+
+ReferenceData::ReferenceData(ReferenceLists referenceLists)
+    : lists(std::move(referenceLists))
+    , names(nameDictionary(lists.names))
+{
+}
+
+const ReferenceData& ReferenceData::builtIn()
+{
+    static const ReferenceData data(builtInReferenceLists());
+    return data;
+}
+
+std::string_view Refusal::message() const
+{
+    switch (reason) {
+    case RefusalReason::FirstTextTooSmall:
+        return "The first text is too small to be analyzed.";
+    case RefusalReason::FirstTextNotEnglish:
+        return "Too few English words for analysis in the first text.";
+    case RefusalReason::SecondTextTooSmall:
+        return "The second text is too small to be analyzed.";
+    case RefusalReason::SecondTextNotEnglish:
+        return "Too few English words for analysis in the second text.";
+    }
+    return {};
+}
+
+ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view secondPaneText,
+    const ReferenceData& reference, const Dictionary& dictionary, ProgressListener* listener)
+{
+    ProgressListener silent;
+    ProgressListener& progress = listener ? *listener : silent;
+    progress.started(clampedLength(firstPaneText.size()) + clampedLength(secondPaneText.size()) + 11);
+
+    NormalisedText first = normaliseText(firstPaneText);
+    NormalisedText second = normaliseText(secondPaneText);
+    progress.normalised();
+
+    // Emoticons are counted on the texts as written, before the quotes are folded, so that
+    // emoticons made with typographic quotes are still found.
+    const std::int32_t firstEmoticons
+        = countEmoticons(first.text, first.okCount, reference.lists.emoticons, reference.lists.emoticonWords);
+    const std::int32_t secondEmoticons
+        = countEmoticons(second.text, second.okCount, reference.lists.emoticons, reference.lists.emoticonWords);
+    const std::string firstText = foldQuotes(std::move(first.text));
+    const std::string secondText = foldQuotes(std::move(second.text));
+
+    auto firstOutcome = profileText(firstText, true, reference, dictionary, progress);
+    if (auto* refusal = std::get_if<RefusalReason>(&firstOutcome))
+        return Refusal{*refusal};
+    Comparison comparison;
+    TextProfile& a = comparison.first;
+    a = std::move(std::get<TextProfile>(firstOutcome));
+    a.phraseCount = countPhrases(firstText, reference.lists.phrases);
+
+    auto secondOutcome = profileText(secondText, false, reference, dictionary, progress);
+    if (auto* refusal = std::get_if<RefusalReason>(&secondOutcome))
+        return Refusal{*refusal};
+    TextProfile& b = comparison.second;
+    b = std::move(std::get<TextProfile>(secondOutcome));
+    comparison.sharedUnknownWords = findSharedUnknownWords(a.unknownWords, b.unknownWords);
+    progress.advanced(1);
+    b.phraseCount = countPhrases(secondText, reference.lists.phrases);
+    progress.advanced(3);
+
+    a.okCount = first.okCount;
+    b.okCount = second.okCount;
+    a.emoticonCount = firstEmoticons;
+    b.emoticonCount = secondEmoticons;
+
+    // The comparison step: from here on every word-token count is at least 1.
+    a.wordTokenCount = std::max(a.wordTokenCount, 1);
+    b.wordTokenCount = std::max(b.wordTokenCount, 1);
+    ComparisonResult& t = comparison.terms;
+    t.wordLengthPoints = wordLengthPoints(a, b);
+    t.spaceBeforeMarkPoints = spaceBeforeMarkPoints(a, b);
+    t.spaceAfterMarkPoints = spaceAfterMarkPoints(a, b);
+    t.contractionPoints = contractionPoints(a.text, b.text, a.wordTokenCount, b.wordTokenCount);
+    t.commaRatePoints = commaRatePoints(a, b);
+    progress.advanced(1);
+
+    t.sharedSymbolRunPoints = sharedSymbolRunPoints(a, b);
+    progress.advanced(1);
+    t.sharedCapsWordPoints = sharedCapsWordPoints(a, b);
+    t.sharedUnknownWordPoints = sharedUnknownWordPoints(comparison.sharedUnknownWords.size());
+    progress.advanced(1);
+
+    a.lowercaseSentenceStarts = countLowercaseSentenceStarts(a.text);
+    b.lowercaseSentenceStarts = countLowercaseSentenceStarts(b.text);
+    t.sentenceLengthPoints = sentenceLengthPoints(a, b);
+    t.unknownWordRatePoints = unknownWordRatePoints(a, b);
+    t.repeatedSymbolPoints = compareRepeatedMarks(a.symbolRuns, a.symbolRunCounts, b.symbolRuns, b.symbolRunCounts);
+    t.exclamationPoints = exclamationPoints(a, b);
+    progress.advanced(1);
+
+    t.colonPoints = colonPoints(a, b);
+    t.semicolonPoints = semicolonPoints(a, b);
+    t.unsharedSymbolRunPoints = unsharedSymbolRunPoints(a, b);
+    t.loneSymbolPoints = loneSymbolPoints(a.text, b.text, a.wordCount, b.wordCount);
+    t.lowercaseStartPoints = lowercaseStartPoints(a, b);
+    t.phraseRatePoints = phraseRatePoints(a, b);
+    t.otherSymbolRatePoints = otherSymbolRatePoints(a, b);
+    t.lowercaseIPoints = lowercaseIPoints(a, b);
+    progress.advanced(1);
+
+    t.emoticonRatePoints = emoticonRatePoints(a, b);
+    progress.advanced(1);
+
+    t.capsWordRatePoints = capsWordRatePoints(a, b);
+    t.plainCharsetPoints = plainCharsetPoints(a, b);
+    t.hyphenSpacingPoints = hyphenSpacingPoints(a.text, b.text);
+    t.specialCharPoints = specialCharPoints(a, b);
+    t.ampersandPoints = ampersandPoints(a, b);
+    progress.filled();
+
+    comparison.score = verdictScore(t, {a.letterCount, b.letterCount, a.wordTokenCount, b.wordTokenCount});
+    comparison.percent = shownPercent(comparison.score);
+    return comparison;
+}
+
+} // namespace quendry
