@@ -12,7 +12,8 @@ Dictionary Dictionary::fromText(std::string_view text)
 {
     text = text.substr(0, text.find('\0'));
     Dictionary dictionary;
-    const std::string upper = toUpperAscii(text);
+    dictionary.m_text = toUpperAscii(text);
+    const std::string& upper = dictionary.m_text;
     std::size_t start = upper.find('#');
     while (start != std::string::npos) {
         const std::size_t end = upper.find('#', start + 1);
@@ -40,7 +41,12 @@ Dictionary Dictionary::fromFile(const std::filesystem::path& path)
 
 bool Dictionary::contains(std::string_view candidate) const
 {
-    return m_words.find(candidate) != m_words.end();
+    if (candidate.find('#') == std::string_view::npos)
+        return m_words.find(candidate) != m_words.end();
+    std::string framed;
+    framed.reserve(candidate.size() + 2);
+    framed.append(1, '#').append(candidate).append(1, '#');
+    return m_text.find(framed) != std::string::npos;
 }
 
 } // namespace quendry

@@ -9,9 +9,10 @@
 namespace quendry {
 
 // A text in which every word is framed by '#'. A candidate is in it when the upper-cased text
-// contains '#' + candidate + '#'. Candidates never contain '#', so that holds exactly when the
-// candidate is one of the stretches between two neighbouring '#'; those are kept in a set, which
-// answers every lookup as the substring search would, the empty candidate included.
+// contains '#' + candidate + '#'. For a candidate without '#' that holds exactly when it is one of
+// the stretches between two neighbouring '#'; those are kept in a set, which answers such lookups
+// as the substring search would, the empty candidate included. A candidate with '#' inside can
+// span several stretches, so it is searched for in the text itself.
 class Dictionary {
 public:
     Dictionary() = default;
@@ -32,6 +33,7 @@ private:
         std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
     };
     std::unordered_set<std::string, Hash, std::equal_to<>> m_words;
+    std::string m_text; // upper-cased, up to the first NUL
 };
 
 } // namespace quendry
