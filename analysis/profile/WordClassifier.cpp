@@ -1,20 +1,206 @@
 #include "analysis/profile/WordClassifier.h"
 
+#include <algorithm>
+#include <array>
+
 namespace quendry {
+namespace {
+
+// Emoticon words that writers glue to ordinary words ("coffeebreak"). They are taken out of a
+// token in this order, and the order matters: taking one entry out can join the pieces of
+// another, which only an entry further on then finds. The repeats belong to the sequence.
+constexpr std::array<std::string_view, 100> gluedEmoticonWords{
+    "ok", "applause", "boing", "brr", "cdouble", "cuddle", "cry", "drool", "eureka", "flyhi",
+    "footinmouth", "goodluck", "hug", "kiss", "nahnah", "puff", "rofl", "run", "smooch", "somersault",
+    "tickle", "whistle", "yawn", "zzz", "ant", "bat", "cat", "blackcat", "tit", "bunny",
+    "bluebutterfly", "orangebutterfly", "chick", "dragon", "fish", "hsif", "orangefish", "orangefish",
+    "bluefish", "schooloffish", "mouse", "esuom", "panda", "peacedove", "shark", "sheep", "spider",
+    "alienfrown", "aliensmile", "earth", "mars", "martiansmile", "martianfrown", "moon", "fullmoon",
+    "crescentmoon", "planet", "rainbow", "rocket", "star", "ufo", "ale", "bubbly", "cappuccino",
+    "cider", "coffee", "drunk", "empty", "hangover", "milk", "redwine", "stiffdrink", "stout",
+    //
+    "alienfrown", "aliensmile", "earth", "mars", "martiansmile", "martianfrown", "moon", "fullmoon",
+    "crescentmoon", "planet", "rainbow", "rocket", "star", "ufo", "ale", "bubbly", "cappuccino",
+    "cider", "coffee", "drunk", "empty", "hangover", "milk", "oj", "redwine", "stiffdrink", "stout"};
+static_assert(!gluedEmoticonWords.back().empty(), "every one of the 100 entries is given");
+
+const std::array<std::string, gluedEmoticonWords.size()>& upperGluedEmoticonWords()
+{
+    static const auto upper = [] {
+        std::array<std::string, gluedEmoticonWords.size()> result;
+        std::transform(gluedEmoticonWords.begin(), gluedEmoticonWords.end(), result.begin(),
+            [](std::string_view word) { return toUpperAscii(word); });
+        return result;
+    }();
+    return upper;
+}
+
+// Every occurrence, left to right, in one sweep: what the removal joins is not searched again
+// for the same part (the next entry of the sequence does search it).
+void removeEveryOccurrence(std::string& text, std::string_view part)
+{
+    std::size_t found = text.find(part);
+    if (part.empty() || found == std::string::npos)
+        return;
+    std::string result;
+    result.reserve(text.size());
+    std::size_t from = 0;
+    while (found != std::string::npos) {
+        result.append(text, from, found - from);
+        from = found + part.size();
+        found = text.find(part, from);
+    }
+    result.append(text, from);
+    text = std::move(result);
+}
+
+bool endsWith(const std::string& text, char c) { return !text.empty() && text.back() == c; }
+
+} // namespace
 
 WordClassifier::WordClassifier(const Dictionary& dictionary, const Dictionary& names, const StringList& emoticons)
     : m_dictionary(dictionary)
     , m_names(names)
-    , m_emoticons(emoticons)
 {
+    for (const std::string& emoticon : emoticons)
+        m_upperEmoticons.insert(toUpperAscii(emoticon));
+}
+
+void WordClassifier::clear()
+{
+    m_lists = {};
+    m_unknownWordSet.clear();
+    m_capsWordIndex.clear();
+}
+
+// A name may carry a plural or possessive ending (Johns, Janes, Mary's); each ending taken off
+// stays off for the next test.
+bool WordClassifier::isName(const std::string& upperToken) const
+{
+    std::string candidate = upperToken;
+    if (m_names.contains(candidate))
+        return true;
+    if (endsWith(candidate, 'S')) {
+        candidate.pop_back();
+        if (m_names.contains(candidate))
+            return true;
+    }
+    if (endsWith(candidate, 'E')) {
+        candidate.pop_back();
+        if (m_names.contains(candidate))
+            return true;
+    }
+    if (candidate.size() > 1 && endsWith(candidate, '\'')) {
+        candidate.pop_back();
+        if (m_names.contains(candidate))
+            return true;
+    }
+    return false;
+}
+
+// The dictionary lists base forms. Common endings come off one after the other, each working on
+// what the earlier ones left: played is found as PLAY (D, then E), goes as GO (S, then E) and
+// dog's as DOG (S, then the apostrophe). Only studies-like plurals are tried aside, as STUDY.
+bool WordClassifier::isDictionaryWord(const std::string& upperToken) const
+{
+    std::string candidate = upperToken;
+    if (m_dictionary.contains(candidate))
+        return true;
+    if (upperToken.ends_with("IES")
+        && m_dictionary.contains(upperToken.substr(0, upperToken.size() - 3) + 'Y'))
+        return true;
+    if (endsWith(candidate, 'S')) {
+        candidate.pop_back();
+        if (m_dictionary.contains(candidate))
+            return true;
+    }
+    if (candidate.size() > 1 && (endsWith(candidate, '\'') || code(candidate.back()) == 146)) {
+        candidate.pop_back();
+        if (m_dictionary.contains(candidate))
+            return true;
+    }
+    if (endsWith(candidate, 'E')) {
+        candidate.pop_back();
+        if (m_dictionary.contains(candidate))
+            return true;
+    }
+    if (candidate.size() > 3 && candidate.ends_with("ING")) {
+        candidate.resize(candidate.size() - 3);
+        if (m_dictionary.contains(candidate))
+            return true;
+    }
+    if (candidate.size() > 1 && endsWith(candidate, 'D')) {
+        candidate.pop_back();
+        if (m_dictionary.contains(candidate))
+            return true;
+    }
+    if (candidate.size() > 1 && endsWith(candidate, 'E')) {
+        candidate.pop_back();
+        if (m_dictionary.contains(candidate))
+            return true;
+    }
+
+    // Emoticon words glued to a word: what is left once they are all taken out must be a word.
+    // A token made only of them leaves the empty candidate, found only where the dictionary
+    // has "##".
+    candidate = upperToken;
+    for (const std::string& emoticonWord : upperGluedEmoticonWords())
+        removeEveryOccurrence(candidate, emoticonWord);
+    return m_dictionary.contains(candidate);
+}
+
+void WordClassifier::forgetUnknownWord(const std::string& upperWord)
+{
+    if (m_unknownWordSet.erase(upperWord) > 0)
+        std::erase(m_lists.unknownWords, upperWord);
+}
+
+void WordClassifier::countCapsWord(std::string_view token)
+{
+    const auto [entry, added] = m_capsWordIndex.try_emplace(std::string(token), m_lists.capsWords.size());
+    if (added) {
+        m_lists.capsWords.emplace_back(token);
+        m_lists.capsWordCounts.push_back(1);
+    } else {
+        ++m_lists.capsWordCounts[entry->second];
+    }
 }
 
 void WordClassifier::classify(std::string_view previous, std::string_view token, bool& skipNext)
 {
-    // Words are not classified yet: every token counts as recognised.
-    (void)previous;
-    (void)token;
-    (void)skipNext;
+    const std::string upperToken = toUpperAscii(token);
+
+    bool known = false;
+    if (!token.empty() && isName(upperToken)) {
+        // The word before a name is often part of it (a title, a first name), so it is not held
+        // against the writer; the word after it is not classified at all.
+        forgetUnknownWord(toUpperAscii(previous));
+        skipNext = true;
+        known = true;
+    }
+    if (!known)
+        known = isDictionaryWord(upperToken);
+
+    if (!known && !token.empty()) {
+        const bool capitalised = token.front() >= 'A' && token.front() <= 'Z';
+        if (!capitalised) {
+            const std::string key(trimmed(upperToken));
+            if (!m_unknownWordSet.contains(key)) {
+                // Emoticon keywords are never kept as unknown words. Each call leaves none in the
+                // list, so only the word added here can be one.
+                if (!m_upperEmoticons.contains(upperToken)) {
+                    m_lists.unknownWords.push_back(upperToken);
+                    m_unknownWordSet.insert(upperToken);
+                }
+            }
+        }
+        m_lists.unrecognisedWords.push_back(upperToken);
+    }
+
+    // Names and dictionary words count as capital words too; apostrophes do not break one.
+    const bool noLowercase = std::none_of(token.begin(), token.end(), [](char c) { return code(c) > 90; });
+    if (token.size() >= 3 && noLowercase)
+        countCapsWord(token);
 }
 
 } // namespace quendry

@@ -4,6 +4,9 @@
 #include "analysis/profile/Dictionary.h"
 
 #include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace quendry {
 
@@ -18,6 +21,8 @@ struct WordLists {
 // Sorts each word token of a text into a name, a dictionary word or an unrecognised word.
 class WordClassifier {
 public:
+    // The names are the name list joined with CR LF, trimmed; the emoticons are the emoticon
+    // list, whose items never count as unknown words.
     WordClassifier(const Dictionary& dictionary, const Dictionary& names, const StringList& emoticons);
 
     // Classifies one token (letters and apostrophes, none at either end, possibly empty); the
@@ -26,13 +31,21 @@ public:
     void classify(std::string_view previous, std::string_view token, bool& skipNext);
 
     const WordLists& lists() const { return m_lists; }
-    void clear() { m_lists = {}; }
+    void clear();
 
 private:
+    bool isName(const std::string& upperToken) const;
+    bool isDictionaryWord(const std::string& upperToken) const;
+    void forgetUnknownWord(const std::string& upperWord);
+    void countCapsWord(std::string_view token);
+
     const Dictionary& m_dictionary;
     const Dictionary& m_names;
-    const StringList& m_emoticons;
+    std::unordered_set<std::string> m_upperEmoticons;
     WordLists m_lists;
+    // Mirrors of the lists for lookups in constant time; they change only together with them.
+    std::unordered_set<std::string> m_unknownWordSet;
+    std::unordered_map<std::string, std::size_t> m_capsWordIndex;
 };
 
 } // namespace quendry
