@@ -1,14 +1,69 @@
 #include "analysis/profile/Emoticons.h"
 
+#include <array>
+
 namespace quendry {
+namespace {
+
+// The marks an emoticon word may follow, with no, one or two spaces between, in the order they
+// are tried.
+constexpr std::array<std::string_view, 9> markPrefixes{".", ". ", ".  ", "!", "! ", "!  ", "?", "? ", "?  "};
+
+// Deletes the first occurrence of the pattern, all but its first `kept` characters, again and
+// again until the text holds none; returns the number of deletions.
+//
+// A deletion can join the text around it into a new occurrence (":)" deleted from "::))" leaves
+// ":)"), which the next search finds. Deleting at the first occurrence and searching again from the
+// start would be quadratic on a long text, so the text is copied once instead and an occurrence
+// is deleted as soon as the copy ends with it. The first occurrence is the one that ends first,
+// the copy up to there holds none, and what a deletion leaves of it held none before, so this
+// deletes the same occurrences in the same order.
+std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::size_t kept)
+{
+    // An empty pattern (an empty list item) would match everywhere and delete nothing.
+    if (pattern.size() <= kept || text.find(pattern) == std::string::npos)
+        return 0;
+    std::string result;
+    result.reserve(text.size());
+    std::int32_t count = 0;
+    for (const char c : text) {
+        result += c;
+        if (c == pattern.back() && result.ends_with(pattern)) {
+            result.resize(result.size() - pattern.size() + kept);
+            ++count;
+        }
+    }
+    text = std::move(result);
+    return count;
+}
+
+} // namespace
 
 std::int32_t countEmoticons(std::string& text, std::int32_t okCount, const StringList& emoticons,
     const StringList& emoticonWords)
 {
-    (void)text;
-    (void)emoticons;
-    (void)emoticonWords;
-    return okCount;
+    std::int32_t count = okCount;
+
+    // The normaliser has already taken out and counted every "ok" that stands as a word; here it
+    // would also be found inside words such as "book".
+    for (const std::string& emoticon : emoticons) {
+        if (emoticon != "ok")
+            count += deleteRepeatedly(text, emoticon, 0);
+    }
+
+    // An emoticon word counts only straight after a sentence mark; the mark stays, so that the
+    // sentence still ends there.
+    for (const std::string& word : emoticonWords) {
+        // Nothing is deleted for a word the text does not hold, and no deletion can create one.
+        if (word.empty() || text.find(word) == std::string::npos)
+            continue;
+        for (const std::string_view prefix : markPrefixes) {
+            std::string pattern(prefix);
+            pattern += word;
+            count += deleteRepeatedly(text, pattern, 1);
+        }
+    }
+    return count;
 }
 
 } // namespace quendry
