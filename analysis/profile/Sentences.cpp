@@ -1,11 +1,92 @@
 #include "analysis/profile/Sentences.h"
 
-namespace quendry {
+#include "analysis/profile/Characters.h"
 
-std::int32_t countSentences(std::string_view text)
+#include <algorithm>
+
+namespace quendry {
+namespace {
+
+constexpr bool isSentenceMark(char c) { return c == '.' || c == '?' || c == '!'; }
+constexpr bool isLowercaseLetter(char c) { return c >= 'a' && c <= 'z'; }
+
+// Lines are joined with nothing between them, and a full stop ends the last sentence even when the
+// writer left it open.
+std::string joinedLines(std::string_view text)
 {
-    (void)text;
-    return 0;
+    std::string joined;
+    joined.reserve(text.size() + 1);
+    for (const char c : trimmed(text)) {
+        if (c != '\r' && c != '\n')
+            joined += c;
+    }
+    joined += '.';
+    return joined;
+}
+
+// An ellipsis that trails off into a lowercase word ("wait... and then") ends no sentence: it is
+// blanked out up to that word's first letter, which goes too.
+void blankContinuingEllipses(std::string& text)
+{
+    std::size_t j = 0;
+    while (j + 1 < text.size()) {
+        if (text[j] != '.' || text[j + 1] != '.') {
+            ++j;
+            continue;
+        }
+        const auto letter = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(j), text.end(), isLetter);
+        if (letter == text.end())
+            return;
+        if (isLowercaseLetter(*letter))
+            std::fill(text.begin() + static_cast<std::ptrdiff_t>(j), letter + 1, '_');
+        j = static_cast<std::size_t>(letter - text.begin()) + 1;
+    }
+}
+
+// "..." and "!!!" end a sentence once. Runs of the same mark shrink to one; replacing pairs until
+// none is left gives the same, since a shrunk run never joins another run of the same mark.
+std::string withRepeatedMarksSingled(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (const char c : text) {
+        if (isSentenceMark(c) && !result.empty() && result.back() == c)
+            continue;
+        result += c;
+    }
+    return result;
+}
+
+} // namespace
+
+std::int32_t countSentences(std::string_view input)
+{
+    std::string joined = joinedLines(input);
+    blankContinuingEllipses(joined);
+    const std::string lowered = toLowerAscii(withRepeatedMarksSingled(joined));
+    const std::string_view text = trimmed(lowered);
+
+    // A mark ends a sentence when a word or a space follows it, but not a digit (3.50) and not
+    // a letter that another full stop follows (e.g.). Each cut piece starts where the last ended.
+    std::int32_t count = 0;
+    std::size_t start = 0;
+    for (std::size_t j = 0; j < text.size(); ++j) {
+        if (!isSentenceMark(text[j]))
+            continue;
+        bool cut = j + 1 == text.size();
+        if (!cut) {
+            const char next = text[j + 1];
+            cut = (isLowercaseLetter(next) || next == ' ') && (j + 2 >= text.size() || text[j + 2] != '.');
+        }
+        if (!cut)
+            continue;
+        // A piece without a space is one word: an abbreviation, an initial or a one-word reply.
+        const std::string_view sentence = trimmed(text.substr(start, j + 1 - start));
+        if (sentence.find(' ') != std::string_view::npos)
+            ++count;
+        start = j + 1;
+    }
+    return count;
 }
 
 } // namespace quendry
