@@ -1,0 +1,294 @@
+// The engine's fast steps against the plain ones, on generated inputs built from small alphabets
+// that provoke each rule, and on pieces of real novels.
+
+#include "ReferenceEngine.h"
+
+#include "analysis/features/Contractions.h"
+#include "analysis/features/Habits.h"
+#include "analysis/features/Phrases.h"
+#include "analysis/lists/ReferenceLists.h"
+#include "analysis/profile/Emoticons.h"
+#include "analysis/profile/Normaliser.h"
+#include "analysis/profile/RepeatedMarks.h"
+#include "analysis/profile/Sentences.h"
+#include "analysis/profile/Windows1252.h"
+#include "analysis/run/Comparison.h"
+#include "analysis/run/ProgressListener.h"
+#include "analysis/run/Rules.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace quendry {
+namespace {
+
+int casesPerFamily()
+{
+    if (const char* value = std::getenv("QUENDRY_DIFFERENTIAL_CASES"))
+        return std::max(1, std::atoi(value));
+    return 400;
+}
+
+// Texts glued together from pieces picked at random.
+class Generator {
+public:
+    explicit Generator(std::uint32_t seed)
+        : m_random(seed)
+    {
+    }
+    std::string text(const std::vector<std::string>& pieces, int maxPieces)
+    {
+        std::uniform_int_distribution<int> length(0, maxPieces);
+        std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+        std::string out;
+        for (int n = length(m_random); n > 0; --n)
+            out += pieces[pick(m_random)];
+        return out;
+    }
+    int number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+
+private:
+    std::mt19937 m_random;
+};
+
+std::string printable(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out;
+}
+
+const std::vector<std::string> normaliserPieces = {"a", "b", "A", "o", "k", "ok", "OK", " ", " ", ".", "@", "/",
+    "\r\n", "\n", "http", "HtTp", "www", "co", ".uk/", "x.com/", "ooo", "kk", "e.g.", " J.", "(", "1"};
+
+TEST(Differential, normaliser)
+{
+    Generator generate(1);
+    for (int i = 0; i < casesPerFamily() * 5; ++i) {
+        const std::string input = generate.text(normaliserPieces, 24);
+        const NormalisedText fast = normaliseText(input);
+        const reference::Normalised plain = reference::normaliseText(input);
+        ASSERT_EQ(fast.text, plain.text) << printable(input);
+        ASSERT_EQ(fast.okCount, plain.okCount) << printable(input);
+    }
+}
+
+const StringList smallEmoticons = {":-)", ":)", ";)", "ok", ")", "oj", "cat"};
+const StringList smallEmoticonWords = {"coffee", "cat", "oj", "ta"};
+const std::vector<std::string> emoticonPieces = {":-)", ":", "-", ")", ";", "ok", ".", "!", "?", " ", "  ",
+    "coffee", "cat", "oj", "ta", "x", "\x92", "\r\n"};
+
+TEST(Differential, emoticons)
+{
+    Generator generate(2);
+    const ReferenceLists& lists = builtInReferenceLists();
+    for (int i = 0; i < casesPerFamily() * 3; ++i) {
+        const std::string input = generate.text(emoticonPieces, 30);
+        const bool builtIn = i % 2 == 0;
+        const StringList& emoticons = builtIn ? lists.emoticons : smallEmoticons;
+        const StringList& words = builtIn ? lists.emoticonWords : smallEmoticonWords;
+        std::string fastText = input;
+        std::string plainText = input;
+        const int ok = generate.number(0, 3);
+        ASSERT_EQ(countEmoticons(fastText, ok, emoticons, words), reference::countEmoticons(plainText, ok, emoticons, words))
+            << printable(input);
+        ASSERT_EQ(fastText, plainText) << printable(input);
+    }
+}
+
+TEST(Differential, sentences)
+{
+    Generator generate(3);
+    const std::vector<std::string> pieces = {"a", "b", "B", " ", "  ", ".", "..", "...", "!", "?", "!!", "??", "\r\n",
+        "1", "_", "mr.", "e.g.", "Then"};
+    for (int i = 0; i < casesPerFamily() * 3; ++i) {
+        const std::string input = generate.text(pieces, 30);
+        ASSERT_EQ(countSentences(input), reference::countSentences(input)) << printable(input);
+    }
+}
+
+const char* const smallDictionary = "#THE#CAT#PLAY#GO#STUDY#DOG#BREAK#RUN#I#A#DON'T#\r\n#sat on#\r\n\r\n##";
+const StringList smallNames = {"#Tom#", "#ann#", "#Jess#"};
+
+void expectSameProfile(const CharacterProfile& fast, const WordLists& fastWords, const CharacterProfile& plain,
+    const WordLists& plainWords, const std::string& input)
+{
+    const std::string where = printable(input.substr(0, 300));
+    ASSERT_EQ(fast.wordCount, plain.wordCount) << where;
+    ASSERT_EQ(fast.wordTokenCount, plain.wordTokenCount) << where;
+    ASSERT_EQ(fast.letterCount, plain.letterCount) << where;
+    ASSERT_EQ(fast.otherSymbolCount, plain.otherSymbolCount) << where;
+    ASSERT_EQ(fast.commaCount, plain.commaCount) << where;
+    ASSERT_EQ(fast.periodCount, plain.periodCount) << where;
+    ASSERT_EQ(fast.questionMarkCount, plain.questionMarkCount) << where;
+    ASSERT_EQ(fast.periodSpaceCount, plain.periodSpaceCount) << where;
+    ASSERT_EQ(fast.spacePeriodCount, plain.spacePeriodCount) << where;
+    ASSERT_EQ(fast.lowercaseIFlag, plain.lowercaseIFlag) << where;
+    ASSERT_EQ(fast.specialChars, plain.specialChars) << where;
+    ASSERT_EQ(fast.symbolRuns, plain.symbolRuns) << where;
+    ASSERT_EQ(fast.symbolRunCounts, plain.symbolRunCounts) << where;
+    ASSERT_EQ(fastWords.unrecognisedWords, plainWords.unrecognisedWords) << where;
+    ASSERT_EQ(fastWords.unknownWords, plainWords.unknownWords) << where;
+    ASSERT_EQ(fastWords.capsWords, plainWords.capsWords) << where;
+    ASSERT_EQ(fastWords.capsWordCounts, plainWords.capsWordCounts) << where;
+}
+
+TEST(Differential, characterPassAndClassifier)
+{
+    Generator generate(4);
+    const std::vector<std::string> pieces = {"tom ", "Toms ", "TOM'S ", "the ", "cats ", "played ", "studies ",
+        "dog's ", "NASA ", "coffeebreak ", "running ", "xyz ", "Xyz ", "zzq ", "smile ", ":-) ", "' ", "'' ", "ann",
+        "jesse ", "a", "e", "i ", "!!", "?!", "...", ";)", ", ", ". ", "\r", "3.5", "\x8a", "\x9a", "\xa7", "SAT ",
+        "catcat ", "oj ", "DON'T "};
+    const Dictionary dictionary = Dictionary::fromText(smallDictionary);
+    const Dictionary names = ReferenceData(ReferenceLists{{}, {}, smallNames, {}}).names;
+    ProgressListener silent;
+    for (int i = 0; i < casesPerFamily() * 3; ++i) {
+        const std::string input = generate.text(pieces, 40);
+        WordClassifier classifier(dictionary, names, smallEmoticons);
+        const CharacterProfile fast = profileCharacters(input, classifier, silent);
+        reference::Classifier plainClassifier(smallDictionary, smallNames, smallEmoticons);
+        const CharacterProfile plain = reference::profileCharacters(input, plainClassifier);
+        expectSameProfile(fast, classifier.lists(), plain, plainClassifier.lists, input);
+    }
+}
+
+TEST(Differential, phrases)
+{
+    Generator generate(5);
+    const std::vector<std::string> pieces = {"give", "in", "for", "example", "a", "b", " ", "  ", "   ", ".", "\r\n",
+        "GIVE", "forgive"};
+    const StringList phrases = {"give in", "in", "for example", "a b", "give", "b a b", "IN", "a  b", "a"};
+    for (int i = 0; i < casesPerFamily() * 3; ++i) {
+        const std::string input = generate.text(pieces, 30);
+        ASSERT_EQ(countPhrases(input, phrases), reference::countPhrases(input, phrases)) << printable(input);
+    }
+}
+
+TEST(Differential, contractions)
+{
+    Generator generate(6);
+    const std::vector<std::string> pieces = {"don't", "do", "not", "it's", "it", "is", "we'll", "I", "would", "gonna",
+        "ain't", "have", " ", " ", ". ", "\r\n", "'", "-", "2", "\x92"};
+    for (int i = 0; i < casesPerFamily() * 2; ++i) {
+        const std::string first = generate.text(pieces, 40);
+        const std::string second = generate.text(pieces, 40);
+        const int w1 = generate.number(1, 70);
+        const int w2 = generate.number(1, 70);
+        ASSERT_EQ(contractionPoints(first, second, w1, w2), reference::contractionPoints(first, second, w1, w2))
+            << printable(first) << " | " << printable(second) << " | " << w1 << ", " << w2;
+    }
+}
+
+TEST(Differential, symbolHabitsAndSharedLists)
+{
+    Generator generate(7);
+    const std::vector<std::string> pieces = {"a", " ", ";", "&", "/", "'", "1", "-", " - ", "\r\n", "\t", "(", ")",
+        "!!", "...", "b"};
+    for (int i = 0; i < casesPerFamily() * 2; ++i) {
+        const std::string first = generate.text(pieces, 40);
+        const std::string second = generate.text(pieces, 40);
+        const int w1 = generate.number(1, 90);
+        const int w2 = generate.number(1, 90);
+        ASSERT_EQ(loneSymbolPoints(first, second, w1, w2), reference::loneSymbolPoints(first, second, w1, w2))
+            << printable(first) << " | " << printable(second);
+
+        TextProfile a, b;
+        a.wordCount = w1;
+        b.wordCount = w2;
+        const auto fill = [&](TextProfile& p) {
+            const std::vector<std::string> words = {"AB", "CD", "EF", "GH", "...", "!!", "))", "?!", "--", "!!!"};
+            for (const std::string& word : words) {
+                if (generate.number(0, 2) == 0)
+                    continue;
+                p.unknownWords.push_back(word);
+                p.capsWords.push_back(word);
+                p.capsWordCounts.push_back(generate.number(1, 5));
+                p.symbolRuns.push_back(word);
+                p.symbolRunCounts.push_back(generate.number(1, 6));
+            }
+        };
+        fill(a);
+        fill(b);
+        ASSERT_EQ(findSharedUnknownWords(a.unknownWords, b.unknownWords),
+            reference::findSharedUnknownWords(a.unknownWords, b.unknownWords));
+        ASSERT_EQ(sharedCapsWordPoints(a, b),
+            reference::sharedCapsWordPoints(a.capsWords, a.capsWordCounts, b.capsWords, b.capsWordCounts));
+        ASSERT_EQ(sharedSymbolRunPoints(a, b), reference::sharedSymbolRunPoints(a.symbolRuns, b.symbolRuns));
+        ASSERT_EQ(unsharedSymbolRunPoints(a, b),
+            reference::unsharedSymbolRunPoints(a.symbolRuns, a.symbolRunCounts, a.wordCount, b.symbolRuns,
+                b.symbolRunCounts, b.wordCount));
+        ASSERT_EQ(compareRepeatedMarks(a.symbolRuns, a.symbolRunCounts, b.symbolRuns, b.symbolRunCounts),
+            reference::compareRepeatedMarks(a.symbolRuns, a.symbolRunCounts, b.symbolRuns, b.symbolRunCounts));
+    }
+}
+
+std::string readCorpus(const std::string& name)
+{
+    const char* folder = std::getenv("QUENDRY_CORPUS");
+    const std::filesystem::path path = std::filesystem::path(folder ? folder : QUENDRY_CORPUS_DIR) / name;
+    std::ifstream file(path, std::ios::binary);
+    return toEngineText(std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
+}
+
+std::string readDictionary()
+{
+    std::ifstream file(std::filesystem::path(QUENDRY_SOURCE_ROOT) / "data" / "Dct.txt", std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Pieces of real novels through every costly step, with the shipped lists and dictionary.
+TEST(Differential, corpusPieces)
+{
+    const std::string novel = readCorpus("carroll_-_alice_in_wonderland.txt") + readCorpus("swift_-_a_modest_proposal.txt");
+    if (novel.empty())
+        GTEST_SKIP() << "the corpus is not at " << QUENDRY_CORPUS_DIR;
+    const std::string dictionaryText = readDictionary();
+    ASSERT_FALSE(dictionaryText.empty());
+    const ReferenceLists& lists = builtInReferenceLists();
+    const Dictionary dictionary = Dictionary::fromText(dictionaryText);
+    const ReferenceData& data = ReferenceData::builtIn();
+    ProgressListener silent;
+    const std::size_t pieceSize = 6000;
+    const std::size_t pieces = std::min<std::size_t>(novel.size() / pieceSize, static_cast<std::size_t>(casesPerFamily() / 10));
+    for (std::size_t k = 0; k < pieces; ++k) {
+        const std::string piece = novel.substr(k * pieceSize * 3 % (novel.size() - pieceSize), pieceSize);
+        const NormalisedText fast = normaliseText(piece);
+        const reference::Normalised plain = reference::normaliseText(piece);
+        ASSERT_EQ(fast.text, plain.text);
+        ASSERT_EQ(fast.okCount, plain.okCount);
+
+        std::string fastText = fast.text;
+        std::string plainText = plain.text;
+        ASSERT_EQ(countEmoticons(fastText, 0, lists.emoticons, lists.emoticonWords),
+            reference::countEmoticons(plainText, 0, lists.emoticons, lists.emoticonWords));
+        ASSERT_EQ(fastText, plainText);
+        const std::string text = foldQuotes(fastText);
+        ASSERT_EQ(countSentences(text), reference::countSentences(text));
+        ASSERT_EQ(countPhrases(text, lists.phrases), reference::countPhrases(text, lists.phrases));
+
+        WordClassifier classifier(dictionary, data.names, lists.emoticons);
+        const CharacterProfile fastProfile = profileCharacters(stripLineFeeds(text), classifier, silent);
+        reference::Classifier plainClassifier(dictionaryText, lists.names, lists.emoticons);
+        const CharacterProfile plainProfile = reference::profileCharacters(stripLineFeeds(text), plainClassifier);
+        expectSameProfile(fastProfile, classifier.lists(), plainProfile, plainClassifier.lists, text);
+
+        const std::string other = foldQuotes(normaliseText(novel.substr((k * 7919 + 1) % (novel.size() - pieceSize), pieceSize)).text);
+        ASSERT_EQ(contractionPoints(text, other, 40, 60), reference::contractionPoints(text, other, 40, 60));
+        ASSERT_EQ(loneSymbolPoints(text, other, 900, 1000), reference::loneSymbolPoints(text, other, 900, 1000));
+    }
+}
+
+} // namespace
+} // namespace quendry

@@ -1,0 +1,68 @@
+#pragma once
+
+// Straightforward implementations of the engine's costly steps, written as plainly as the rules
+// read: every deleting step restarts its scan from the beginning, every lookup walks its list or
+// searches the whole text. They are slow on purpose and exist only so that tests can check the
+// engine's fast versions against them, field by field.
+
+#include "analysis/profile/CharacterProfile.h"
+#include "analysis/profile/Characters.h"
+#include "analysis/profile/WordClassifier.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quendry::reference {
+
+struct Normalised {
+    std::string text;
+    std::int32_t okCount = 0;
+};
+Normalised normaliseText(std::string_view text);
+
+std::int32_t countEmoticons(std::string& text, std::int32_t okCount, const StringList& emoticons,
+    const StringList& emoticonWords);
+
+std::int32_t countSentences(std::string_view text);
+
+// The classifier over the dictionary and name texts themselves, searched for '#' + word + '#'.
+class Classifier {
+public:
+    Classifier(std::string_view dictionaryText, const StringList& nameList, const StringList& emoticons);
+    void classify(std::string_view previous, std::string_view token, bool& skipNext);
+    WordLists lists;
+
+private:
+    bool inDictionary(const std::string& candidate) const;
+    bool inNames(const std::string& candidate) const;
+    std::string m_dictionary;
+    std::string m_names;
+    const StringList& m_emoticons;
+};
+
+CharacterProfile profileCharacters(std::string_view text, Classifier& classifier);
+
+std::int32_t countPhrases(std::string_view text, const StringList& phrases);
+
+double contractionPoints(std::string_view firstText, std::string_view secondText, std::int32_t firstWordTokenCount,
+    std::int32_t secondWordTokenCount);
+
+StringList findSharedUnknownWords(const StringList& first, const StringList& second);
+
+std::int32_t sharedCapsWordPoints(const StringList& firstWords, const std::vector<std::int32_t>& firstCounts,
+    const StringList& secondWords, const std::vector<std::int32_t>& secondCounts);
+
+std::int32_t sharedSymbolRunPoints(const StringList& firstRuns, const StringList& secondRuns);
+
+std::int32_t unsharedSymbolRunPoints(const StringList& firstRuns, const std::vector<std::int32_t>& firstCounts,
+    std::int32_t firstWordCount, const StringList& secondRuns, const std::vector<std::int32_t>& secondCounts,
+    std::int32_t secondWordCount);
+
+std::int32_t loneSymbolPoints(std::string_view firstText, std::string_view secondText, std::int32_t firstWordCount,
+    std::int32_t secondWordCount);
+
+std::int32_t compareRepeatedMarks(const StringList& firstRuns, const std::vector<std::int32_t>& firstCounts,
+    const StringList& secondRuns, const std::vector<std::int32_t>& secondCounts);
+
+} // namespace quendry::reference
