@@ -1,0 +1,126 @@
+#pragma once
+
+#include "app/mainwindow/Pane.h"
+#include "app/shell/HistoryHook.h"
+#include "app/shell/ProgramFolder.h"
+#include "app/shell/SampleHook.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QComboBox;
+class QProgressBar;
+class QPushButton;
+
+namespace quendry {
+
+class AnalysisRun;
+class ResultGauge;
+class SettingsStore;
+class StatusPicture;
+class TextPane;
+class ThemeManager;
+
+// The application's window: the two text panes, the command buttons, the theme selector, the
+// status picture, the result strip and the progress strip. It restores its placement, theme and
+// pane contents when it is created and stores them when it closes.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int minimumWidth = 400;
+    static constexpr int minimumHeight = 420;
+    static QString caption() { return QStringLiteral(" Quendry"); }
+    static QString dictionaryFileName() { return QStringLiteral("Dct.txt"); }
+    static QString upperPaneFileName() { return QStringLiteral("Top.txt"); }
+    static QString lowerPaneFileName() { return QStringLiteral("Bottom.txt"); }
+    static QString helpFileName() { return QStringLiteral("help.htm"); }
+    static QString missingDictionaryMessage()
+    {
+        return QStringLiteral("Corrupted file Dct.txt. Reinstall the program.");
+    }
+
+    // Reads the settings (writing the defaults of empty values) and the panes' saved contents.
+    MainWindow(SettingsStore& settings, ProgramFolder folder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // False, after telling the user, when the dictionary is missing: the program must then end
+    // without showing the window, and nothing is saved.
+    bool checkDictionary();
+
+    SettingsStore& settings() const { return m_settings; }
+    const ProgramFolder& programFolder() const { return m_folder; }
+    TextPane& pane(Pane which) const;
+
+    // The sample library and the history plug in here; the window does not own them.
+    void setSampleHook(SampleHook* hook);
+    void setHistoryHook(HistoryHook* hook);
+    HistoryHook& historyHook() const { return *m_history; }
+
+    // Applies the stored pane colours when "strColor" is "1"; a colour that cannot be read
+    // leaves its pane as it is.
+    void applyStoredColors();
+    // Puts a file (rich or plain text) into a pane the way a sample is put there: the pane's
+    // colour goes to black, the file replaces the whole content, and the stored colours apply
+    // again. The error text on failure, with the pane unchanged.
+    std::optional<QString> loadPaneFromFile(Pane which, const QString& path);
+
+    AnalysisRun& analysisRun() const { return *m_run; }
+    // The active theme, "" for "Classic".
+    QString activeTheme() const;
+
+public slots:
+    // "Analyze": ignored while a comparison runs.
+    void analyze();
+    // "Save" under the theme selector.
+    void applySelectedTheme();
+    void openSettings();
+    void openSamples();
+    void showHelp();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWidgets();
+    QWidget* buildLeftColumn();
+    QWidget* buildRightColumn();
+    QWidget* buildCentre();
+    QWidget* buildResultStrip();
+    QWidget* buildProgressStrip();
+    void restorePlacement();
+    void fillThemeSelector(const QString& storedSkin);
+    void loadPanes();
+    void storeState();
+    // False when the user chose to keep the window open after a pane could not be saved.
+    bool savePanes();
+    void comparisonCompleted(int percent);
+    void runFinished();
+
+    SettingsStore& m_settings;
+    ProgramFolder m_folder;
+    std::unique_ptr<ThemeManager> m_themes;
+    HistoryHook m_noHistory;
+    SampleHook m_noSamples;
+    HistoryHook* m_history = &m_noHistory;
+    SampleHook* m_samples = &m_noSamples;
+
+    TextPane* m_upperPane = nullptr;
+    TextPane* m_lowerPane = nullptr;
+    QPushButton* m_samplesButton = nullptr;
+    QComboBox* m_themeSelector = nullptr;
+    QPushButton* m_analyzeButton = nullptr;
+    StatusPicture* m_picture = nullptr;
+    QWidget* m_resultStrip = nullptr;
+    ResultGauge* m_gauge = nullptr;
+    QWidget* m_progressStrip = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+    AnalysisRun* m_run = nullptr;
+
+    int m_upperAreaHeight = 0;
+    bool m_paneLoadFailed[2] = {false, false};
+    bool m_closeWhenIdle = false;
+};
+
+} // namespace quendry

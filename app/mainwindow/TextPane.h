@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/mainwindow/Pane.h"
+#include "app/settings/ColorValue.h"
+
+#include <QWidget>
+
+class QAction;
+class QMenu;
+class QTextDocument;
+class QTextEdit;
+class QToolBar;
+
+namespace quendry {
+
+// One text pane of the main window: a rich-text editor with its toolbar (clear, copy, paste, undo,
+// save as sample) and its context menu. The pane keeps its text colour as a ColorValue so that a
+// desktop colour follows the theme.
+class TextPane : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int toolbarHeight = 29;
+
+    explicit TextPane(Pane pane, QWidget* parent = nullptr);
+
+    Pane pane() const { return m_pane; }
+    QTextEdit* editor() const { return m_editor; }
+    QTextDocument* document() const;
+
+    // The colour of text that carries no colour of its own.
+    ColorValue textColor() const { return m_textColor; }
+    void setTextColor(ColorValue color);
+
+    // The "Save sample as..." button stays disabled until the sample library is there.
+    void setSampleSavingEnabled(bool enabled);
+
+    // The context menu, built afresh; the caller owns it.
+    QMenu* createContextMenu();
+
+    // Empties the pane as one edit that can be undone.
+    void clearText();
+    // Puts the selection on the clipboard as plain text only; no selection gives an empty text.
+    void copySelectionAsPlainText();
+    // Removes the selection without touching the clipboard.
+    void deleteSelection();
+
+signals:
+    void saveSampleRequested(Pane pane);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void showContextMenu(const QPoint& position);
+    void applyTextColor();
+    QAction* addToolbarAction(const QIcon& icon, const QString& hint, const QString& objectName);
+
+    Pane m_pane;
+    QToolBar* m_toolbar;
+    QTextEdit* m_editor;
+    QAction* m_saveSampleAction = nullptr;
+    ColorValue m_textColor = ColorValue::windowText();
+};
+
+} // namespace quendry

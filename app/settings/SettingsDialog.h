@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/settings/ColorValue.h"
+
+#include <QColor>
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QPushButton;
+
+namespace quendry {
+
+class HistoryHook;
+class SettingsStore;
+class TextPane;
+
+// The Settings window: the history switch, the panes' text colours, and the way to the history.
+// It reads the values afresh when it opens and writes them only on "Save"; its position is kept
+// under "SET" whichever way it closes.
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int clientWidth = 229;
+    static constexpr int clientHeight = 246;
+    static constexpr QPoint designPosition{405, 270};
+
+    // Picks a colour, starting from the given one; nothing when the user cancels.
+    using ColorChooser = std::function<std::optional<QColor>(const QColor& initial, QWidget* parent)>;
+
+    SettingsDialog(SettingsStore& settings, TextPane& upperPane, TextPane& lowerPane, HistoryHook& history,
+        QWidget* parent = nullptr);
+
+    // Tests pick colours without the desktop's dialog.
+    void setColorChooser(ColorChooser chooser) { m_chooseColor = std::move(chooser); }
+
+    ColorValue upperColor() const { return m_upperColor; }
+    ColorValue lowerColor() const { return m_lowerColor; }
+
+    void done(int result) override;
+
+private:
+    void save();
+    void fontColorToggled(bool on);
+    void chooseColor(ColorValue& color, QPushButton* button);
+    void showColor(QPushButton* button, ColorValue color);
+    void clearHistory();
+
+    SettingsStore& m_settings;
+    TextPane& m_upperPane;
+    TextPane& m_lowerPane;
+    HistoryHook& m_history;
+    ColorChooser m_chooseColor;
+
+    QCheckBox* m_historyCheck;
+    QCheckBox* m_fontColorCheck;
+    QPushButton* m_upperColorButton;
+    QPushButton* m_lowerColorButton;
+    ColorValue m_upperColor;
+    ColorValue m_lowerColor;
+};
+
+} // namespace quendry
