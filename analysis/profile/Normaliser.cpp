@@ -7,74 +7,77 @@
 namespace quendry {
 namespace {
 
-// Each step below deletes what it matches and then looks again from the start of the text, until
-// nothing more matches. Text in front of a deletion is unchanged, so the search may resume a few
-// characters before the deletion: a match can only be new where its window touches the change.
+// Each step deletes what it matches and looks again from the start of the text until nothing more
+// matches. Text in front of a deletion never changes, so every step below builds its result in one
+// pass from left to right: what is already written holds no match, and a match that a deletion
+// creates can only end in what comes next. Characters are deleted from the end of the written part
+// at most once, so each step takes time linear in the text.
 
-std::size_t findCaseInsensitive(const std::string& text, std::string_view upperNeedle, std::size_t from)
+bool endsWithUpper(const std::string& text, std::string_view upperSuffix)
 {
-    if (text.size() < upperNeedle.size())
-        return std::string::npos;
-    for (std::size_t i = from; i + upperNeedle.size() <= text.size(); ++i) {
-        std::size_t k = 0;
-        while (k < upperNeedle.size() && toUpperAscii(text[i + k]) == upperNeedle[k])
-            ++k;
-        if (k == upperNeedle.size())
-            return i;
-    }
-    return std::string::npos;
+    if (text.size() < upperSuffix.size())
+        return false;
+    const std::size_t start = text.size() - upperSuffix.size();
+    for (std::size_t k = 0; k < upperSuffix.size(); ++k)
+        if (toUpperAscii(text[start + k]) != upperSuffix[k])
+            return false;
+    return true;
 }
 
-std::size_t findSeparator(const std::string& text, std::size_t from)
+// Drops the end of the written text back to its last Separator, that Separator included; all of
+// it when there is none.
+void dropBackToSeparator(std::string& out)
 {
-    for (std::size_t i = from; i < text.size(); ++i)
-        if (isSeparator(text[i]))
-            return i;
-    return std::string::npos;
+    std::size_t end = out.size();
+    while (end > 0 && !isSeparator(out[end - 1]))
+        --end;
+    out.resize(end > 0 ? end - 1 : 0);
 }
 
 // An address runs from its "HTTP" or "WWW" through the first Separator after it.
-void removeAddresses(std::string& text, std::string_view upperPrefix)
+std::string removeAddresses(std::string_view text, std::string_view upperPrefix)
 {
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t start = findCaseInsensitive(text, upperPrefix, from);
-        if (start == std::string::npos)
-            return;
-        const std::size_t separator = findSeparator(text, start);
-        text.erase(start, separator == std::string::npos ? std::string::npos : separator - start + 1);
-        from = start >= upperPrefix.size() - 1 ? start - (upperPrefix.size() - 1) : 0;
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        out += text[i];
+        if (!endsWithUpper(out, upperPrefix))
+            continue;
+        out.resize(out.size() - upperPrefix.size());
+        while (i + 1 < text.size() && !isSeparator(text[i + 1]))
+            ++i;
+        ++i; // the Separator goes too
     }
+    return out;
 }
 
-// A mail token is the run of non-Separators around an "@"; it goes with the Separator before it.
-void removeMailTokens(std::string& text)
+// A mail token is the run of non-Separators around an "@"; it goes with the Separator before it,
+// and the one after it stays.
+std::string removeMailTokens(std::string_view text)
 {
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t at = text.find('@', from);
-        if (at == std::string::npos)
-            return;
-        std::size_t start = at;
-        while (start > 0 && !isSeparator(text[start]))
-            --start;
-        text.erase(start, at - start + 1);
-        const std::size_t separator = findSeparator(text, start);
-        text.erase(start, separator == std::string::npos ? std::string::npos : separator - start);
-        from = start;
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '@') {
+            out += text[i];
+            continue;
+        }
+        dropBackToSeparator(out);
+        while (i + 1 < text.size() && !isSeparator(text[i + 1]))
+            ++i;
     }
+    return out;
 }
 
 // A slash with a domain name ending in a two- to four-letter suffix directly before it.
-bool isPathSlash(const std::string& text, std::size_t i)
+bool endsWithDomain(const std::string& out)
 {
-    if (text[i] != '/' || i < 5)
-        return false;
-    if (!isLetter(text[i - 1]) || !isLetter(text[i - 2]))
+    const std::size_t n = out.size();
+    if (n < 5 || !isLetter(out[n - 1]) || !isLetter(out[n - 2]))
         return false;
     bool dot = false;
     for (std::size_t k = 3; k <= 5; ++k) {
-        const char c = text[i - k];
+        const char c = out[n - k];
         if (!isLetter(c) && c != '.')
             return false;
         dot = dot || c == '.';
@@ -82,77 +85,83 @@ bool isPathSlash(const std::string& text, std::size_t i)
     return dot;
 }
 
-void removePaths(std::string& text)
+std::string removePaths(std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (!isPathSlash(text, i)) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '/' || !endsWithDomain(out)) {
+            out += text[i];
+            continue;
+        }
+        while (i + 1 < text.size() && !isSeparator(text[i + 1]))
             ++i;
-            continue;
-        }
-        const std::size_t after = findSeparator(text, i + 1);
-        text.erase(i + 1, after == std::string::npos ? std::string::npos : after - i - 1);
-        std::size_t start = i;
-        while (start > 0 && !isSeparator(text[start - 1]))
-            --start;
-        if (start > 0)
-            --start; // the Separator in front goes too
-        text.erase(start, i - start + 1);
-        i = start;
+        dropBackToSeparator(out);
     }
+    return out;
 }
 
-void removeInitials(std::string& text)
+// A letter and a full stop go after a space, and at the very start of a text of three or more
+// characters.
+std::string removeInitials(std::string_view text)
 {
-    std::size_t k = 0;
-    while (text.size() >= 3 && k + 2 < text.size()) {
-        if (k == 0 && isLetter(text[0]) && text[1] == '.') {
-            text.erase(0, 2);
-            k = 0;
-            continue;
-        }
-        if (text[k] == ' ' && isLetter(text[k + 1]) && text[k + 2] == '.') {
-            text.erase(k + 1, 2);
-            k = k > 0 ? k - 1 : 0;
-            continue;
-        }
-        ++k;
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (out.size() == 2 && isLetter(out[0]) && out[1] == '.')
+            out.clear(); // another character follows, so the text is long enough
+        out += c;
+        const std::size_t n = out.size();
+        if (n >= 3 && out[n - 1] == '.' && isLetter(out[n - 2]) && out[n - 3] == ' ')
+            out.resize(n - 2);
     }
+    return out;
 }
 
-std::int32_t removeOks(std::string& text)
+// Removing a lowercase "ok" between non-letters leaves non-letters side by side, which never make
+// a new match, so one pass over the text finds every "ok" that goes.
+std::string removeOks(std::string_view text, std::int32_t& removed)
 {
-    std::int32_t removed = 0;
-    std::size_t j = 0;
-    while (j + 1 < text.size()) {
-        const bool ok = text[j] == 'o' && text[j + 1] == 'k' && (j == 0 || !isLetter(text[j - 1]))
-            && (j + 2 >= text.size() || !isLetter(text[j + 2]));
-        if (!ok) {
+    std::string out;
+    out.reserve(text.size());
+    removed = 0;
+    for (std::size_t j = 0; j < text.size(); ++j) {
+        const bool ok = j + 1 < text.size() && text[j] == 'o' && text[j + 1] == 'k'
+            && (j == 0 || !isLetter(text[j - 1])) && (j + 2 >= text.size() || !isLetter(text[j + 2]));
+        if (ok) {
+            ++removed;
             ++j;
-            continue;
+        } else {
+            out += text[j];
         }
-        text.erase(j, 2);
-        ++removed;
-        j = j >= 2 ? j - 2 : 0;
     }
-    return removed;
+    return out;
 }
 
-void removeStretchedLetters(std::string& text)
+// Three or more equal letters in a row go. A removal can join two runs of the same letter, so the
+// written text is kept as runs and a new run first merges with the last one.
+std::string removeStretchedLetters(std::string_view text)
 {
-    std::size_t j = 0;
-    while (j + 2 < text.size()) {
-        const char c = text[j];
-        if (!isLetter(c) || text[j + 1] != c || text[j + 2] != c) {
-            ++j;
-            continue;
-        }
-        std::size_t end = j;
-        while (end < text.size() && text[end] == c)
+    std::vector<std::pair<char, std::size_t>> runs;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t end = i;
+        while (end < text.size() && text[end] == text[i])
             ++end;
-        text.erase(j, end - j);
-        j = j >= 2 ? j - 2 : 0;
+        const char c = text[i];
+        std::size_t length = end - i;
+        if (!runs.empty() && runs.back().first == c) {
+            length += runs.back().second;
+            runs.pop_back();
+        }
+        if (!(isLetter(c) && length >= 3))
+            runs.emplace_back(c, length);
+        i = end;
     }
+    std::string out;
+    out.reserve(text.size());
+    for (const auto& [c, length] : runs)
+        out.append(length, c);
+    return out;
 }
 
 } // namespace
@@ -160,16 +169,14 @@ void removeStretchedLetters(std::string& text)
 NormalisedText normaliseText(std::string_view input)
 {
     NormalisedText result;
-    std::string& text = result.text;
-    text.assign(input);
-    removeAddresses(text, "HTTP");
-    removeAddresses(text, "WWW");
-    removeMailTokens(text);
-    removePaths(text);
-    removeInitials(text);
-    result.okCount = removeOks(text);
-    removeStretchedLetters(text);
-    text = std::string(trimmed(text));
+    std::string text = removeAddresses(input, "HTTP");
+    text = removeAddresses(text, "WWW");
+    text = removeMailTokens(text);
+    text = removePaths(text);
+    text = removeInitials(text);
+    text = removeOks(text, result.okCount);
+    text = removeStretchedLetters(text);
+    result.text = trimmed(text);
     return result;
 }
 
