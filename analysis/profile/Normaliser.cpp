@@ -41,7 +41,7 @@ std::string removeAddresses(std::string_view text, std::string_view upperPrefix)
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         out += text[i];
-        if (!endsWithUpper(out, upperPrefix))
+        if (toUpperAscii(text[i]) != upperPrefix.back() || !endsWithUpper(out, upperPrefix))
             continue;
         out.resize(out.size() - upperPrefix.size());
         while (i + 1 < text.size() && !isSeparator(text[i + 1]))
