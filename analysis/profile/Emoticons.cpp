@@ -1,6 +1,7 @@
 #include "analysis/profile/Emoticons.h"
 
 #include <array>
+#include <vector>
 
 namespace quendry {
 namespace {
@@ -37,6 +38,35 @@ std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::
     return count;
 }
 
+constexpr bool isSentenceMark(char c) { return c == '.' || c == '!' || c == '?'; }
+
+std::vector<std::size_t> markPositions(std::string_view text)
+{
+    std::vector<std::size_t> positions;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isSentenceMark(text[i]))
+            positions.push_back(i);
+    }
+    return positions;
+}
+
+// Whether one of the mark prefixes followed by the word occurs in the text: a mark, no, one or two
+// spaces, then the word. Checking the marks alone is far cheaper than nine searches of the text.
+bool followsAMark(std::string_view text, const std::vector<std::size_t>& marks, std::string_view word)
+{
+    for (const std::size_t mark : marks) {
+        std::size_t at = mark + 1;
+        for (int spaces = 0; spaces <= 2; ++spaces) {
+            if (text.substr(at).starts_with(word))
+                return true;
+            if (at == text.size() || text[at] != ' ')
+                break;
+            ++at;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::int32_t countEmoticons(std::string& text, std::int32_t okCount, const StringList& emoticons,
@@ -53,15 +83,19 @@ std::int32_t countEmoticons(std::string& text, std::int32_t okCount, const Strin
 
     // An emoticon word counts only straight after a sentence mark; the mark stays, so that the
     // sentence still ends there.
+    std::vector<std::size_t> marks = markPositions(text);
     for (const std::string& word : emoticonWords) {
-        // Nothing is deleted for a word the text does not hold, and no deletion can create one.
-        if (word.empty() || text.find(word) == std::string::npos)
+        // An empty word would match after every mark and delete nothing, for ever.
+        if (word.empty() || !followsAMark(text, marks, word))
             continue;
+        const std::int32_t before = count;
         for (const std::string_view prefix : markPrefixes) {
             std::string pattern(prefix);
             pattern += word;
             count += deleteRepeatedly(text, pattern, 1);
         }
+        if (count != before)
+            marks = markPositions(text);
     }
     return count;
 }
