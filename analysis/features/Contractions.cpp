@@ -1,15 +1,195 @@
 #include "analysis/features/Contractions.h"
 
+#include "analysis/profile/Characters.h"
+
+#include <algorithm>
+
 namespace quendry {
+namespace {
+
+// The row forms as they are stored; matching ignores the case of ASCII letters, so "Gonna",
+// "They'd" and "I should" match however the texts write them.
+constexpr std::array<ContractionPair, contractionPairCount> pairs{{
+    {"doesn't", "does not"},
+    {"won't", "will not"},
+    {"they'd", "they had"},
+    {"who's", "who has"},
+    {"it's", "it is"},
+    {"we'll", "we shall"},
+    {"let's", "let us"},
+    {"that's", "that is"},
+    {"we're", "we are"},
+    {"can't", "cannot"},
+    {"ain't", "am not"},
+    {"you're", "you are"},
+    {"don't", "do not"},
+    {"i've", "i have"},
+    {"aren't", "are not"},
+    {"haven't", "have not"},
+    {"you've", "you have"},
+    {"i'll", "i shall"},
+    {"i'm", "i am"},
+    {"i'd", "i had"},
+    {"Gonna", "going to"},
+    {"we'll", "we will"},
+    {"ain't", "is not"},
+    {"ain't", "have not"},
+    {"i'll", "i will"},
+    {"you'll", "you will"},
+    {"you'll", "you shall"},
+    {"he'll", "he will"},
+    {"i'd", "I should"},
+    {"i'd", "I would"},
+    {"you'd", "you would"},
+    {"you'd", "you had"},
+    {"he'd", "he would"},
+    {"They'd", "they would"},
+    {"hain't", "have not"},
+    {"hain't", "has not"},
+    {"hadn't", "had not"},
+    {"hasn't", "has not"},
+    {"wasn't", "was not"},
+    {"they're", "they are"},
+    {"they've", "they have"},
+    {"isn't", "is not"},
+    {"we've", "we have"},
+    {"it'll", "it will"},
+}};
+
+// A crossing needs two of the four counts to be zero; with three or four forms present the row
+// shows mixed use, not a contrast.
+bool atMostOneCountIsZero(std::int32_t c1, std::int32_t f1, std::int32_t c2, std::int32_t f2)
+{
+    const int zeros = (c1 == 0) + (f1 == 0) + (c2 == 0) + (f2 == 0);
+    return zeros <= 1;
+}
+
+void updateForRow(ContractionTally& tally, std::int32_t c1, std::int32_t f1, std::int32_t c2, std::int32_t f2)
+{
+    if (!atMostOneCountIsZero(c1, f1, c2, f2) && ((c1 > 0 && f2 > 0) || (f1 > 0 && c2 > 0))) {
+        tally.crossingPoints += tally.crossStep;
+        tally.crossStep /= 2;
+    }
+    if (c1 > 0 || f1 > 0 || c2 > 0 || f2 > 0)
+        tally.formsAbsent = false;
+    tally.firstFormsFound += (c1 > 0) + (f1 > 0);
+    tally.secondFormsFound += (c2 > 0) + (f2 > 0);
+    if (c1 > 0 || f1 > 0)
+        tally.firstFormsAbsent = false;
+    if (c2 > 0 || f2 > 0)
+        tally.secondFormsAbsent = false;
+    tally.firstFormTotal += c1 + f1;
+    tally.secondFormTotal += c2 + f2;
+}
+
+// Penalty for texts of which one never uses a row form while the other uses them V times as often.
+double rateRatioPoints(double ratio)
+{
+    if (ratio >= 6)
+        return -45;
+    if (ratio >= 5.5)
+        return -40;
+    if (ratio >= 5)
+        return -35;
+    if (ratio >= 4.5)
+        return -30;
+    if (ratio >= 4)
+        return -25;
+    if (ratio >= 3.5)
+        return -20;
+    if (ratio >= 3)
+        return -15;
+    return 0;
+}
+
+} // namespace
+
+const std::array<ContractionPair, contractionPairCount>& contractionPairs()
+{
+    return pairs;
+}
+
+std::string prepareContractionSearchText(std::string_view text)
+{
+    const std::string_view core = trimmed(text);
+    std::string prepared;
+    prepared.reserve(core.size() + 2);
+    prepared += ' ';
+    bool endsWithSpace = true;
+    for (const char c : core) {
+        // A line feed is deleted rather than turned into a space; in a CR LF text the carriage
+        // return before it already separates the words.
+        if (c == '\n')
+            continue;
+        if (isLetter(c) || c == '\'') {
+            prepared += toUpperAscii(c);
+            endsWithSpace = false;
+        } else if (!endsWithSpace) {
+            prepared += ' ';
+            endsWithSpace = true;
+        }
+    }
+    if (!endsWithSpace)
+        prepared += ' ';
+    return prepared;
+}
+
+std::int32_t countContractionForm(std::string_view preparedText, std::string_view form)
+{
+    const std::string pattern = ' ' + toUpperAscii(form) + ' ';
+    std::int32_t count = 0;
+    // Marking the framing space of the leftmost occurrence and searching again finds every
+    // position where the pattern starts: the next search may begin right after that space.
+    for (std::size_t found = preparedText.find(pattern); found != std::string_view::npos;
+         found = preparedText.find(pattern, found + 1))
+        ++count;
+    return count;
+}
+
+ContractionTally tallyContractions(std::string_view firstText, std::string_view secondText)
+{
+    // Counting only reads the prepared texts, so one preparation per side serves every count.
+    const std::string first = prepareContractionSearchText(firstText);
+    const std::string second = prepareContractionSearchText(secondText);
+    ContractionTally tally;
+    for (const ContractionPair& pair : pairs) {
+        updateForRow(tally, countContractionForm(first, pair.contracted), countContractionForm(first, pair.full),
+            countContractionForm(second, pair.contracted), countContractionForm(second, pair.full));
+    }
+    return tally;
+}
+
+double contractionPoints(const ContractionTally& tally, std::int32_t firstWordTokenCount,
+    std::int32_t secondWordTokenCount)
+{
+    // Below 30 word tokens a text says too little about the habit.
+    if (firstWordTokenCount < 30 || secondWordTokenCount < 30)
+        return 0.0;
+    if (tally.formsAbsent) {
+        const std::int32_t shorter = std::min(firstWordTokenCount, secondWordTokenCount);
+        if (shorter >= 55)
+            return 35.0;
+        if (shorter >= 45)
+            return 25.0;
+        return 15.0;
+    }
+    if (tally.firstFormsAbsent || tally.secondFormsAbsent) {
+        if (tally.firstFormsFound < 4 && tally.secondFormsFound < 4)
+            return 0.0;
+        const double firstRate = tally.firstFormsAbsent ? firstWordTokenCount / 0.8
+                                                        : static_cast<double>(firstWordTokenCount) / tally.firstFormTotal;
+        const double secondRate = tally.secondFormsAbsent
+            ? secondWordTokenCount / 0.8
+            : static_cast<double>(secondWordTokenCount) / tally.secondFormTotal;
+        return rateRatioPoints(std::max(firstRate, secondRate) / std::min(firstRate, secondRate));
+    }
+    return tally.crossingPoints;
+}
 
 double contractionPoints(std::string_view firstText, std::string_view secondText,
     std::int32_t firstWordTokenCount, std::int32_t secondWordTokenCount)
 {
-    (void)firstText;
-    (void)secondText;
-    (void)firstWordTokenCount;
-    (void)secondWordTokenCount;
-    return 0.0;
+    return contractionPoints(tallyContractions(firstText, secondText), firstWordTokenCount, secondWordTokenCount);
 }
 
 } // namespace quendry

@@ -1,9 +1,53 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quendry {
+
+// One row of the contraction table: a contracted form and a full form it stands for.
+struct ContractionPair {
+    std::string_view contracted;
+    std::string_view full;
+};
+
+inline constexpr std::size_t contractionPairCount = 44;
+
+// The rows in the order they are evaluated. Some forms appear in several rows ("i'd" stands for
+// "i had", "I should" and "I would"); every row counts on its own.
+const std::array<ContractionPair, contractionPairCount>& contractionPairs();
+
+// What the pass over all rows found in the two texts.
+struct ContractionTally {
+    bool formsAbsent = true;       // no form of any row in either text
+    bool firstFormsAbsent = true;  // no form of any row in the first text
+    bool secondFormsAbsent = true;
+    std::int32_t firstFormsFound = 0;  // row forms (contracted and full counted apart) seen at least once
+    std::int32_t secondFormsFound = 0;
+    std::int32_t firstFormTotal = 0;   // occurrences of all row forms
+    std::int32_t secondFormTotal = 0;
+    double crossStep = -20.0;      // the size of the next crossing penalty
+    double crossingPoints = 0.0;   // the crossing penalties so far
+};
+
+// The text as the contraction search sees it: upper-cased runs of letters and apostrophes, one
+// space between them and one at each end. Line feeds are deleted, everything else that is not a
+// letter or an apostrophe separates words.
+std::string prepareContractionSearchText(std::string_view text);
+
+// How many positions of a prepared text hold the form (any case) framed by spaces. Neighbouring
+// occurrences may share the space between them, so "it's it's" counts 2.
+std::int32_t countContractionForm(std::string_view preparedText, std::string_view form);
+
+// Counts every row in both texts and adds a penalty for each row where one text uses only the
+// contracted form and the other only the full form, each penalty half the previous one.
+ContractionTally tallyContractions(std::string_view firstText, std::string_view secondText);
+
+// The final rules over a tally; the word-token counts are those after 0 was raised to 1.
+double contractionPoints(const ContractionTally& tally, std::int32_t firstWordTokenCount,
+    std::int32_t secondWordTokenCount);
 
 // Compares how the two texts use 44 contracted forms against their full forms ("don't" against
 // "do not"). The word-token counts are those after the comparison step raised 0 to 1.
