@@ -1,9 +1,151 @@
 #include "analysis/features/Habits.h"
 
-namespace quendry {
+#include "analysis/profile/Characters.h"
 
-std::int32_t countLowercaseSentenceStarts(std::string_view) { return 0; }
-std::int32_t loneSymbolPoints(std::string_view, std::string_view, std::int32_t, std::int32_t) { return 0; }
-std::int32_t hyphenSpacingPoints(std::string_view, std::string_view) { return 0; }
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace quendry {
+namespace {
+
+bool isSmallLetter(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+
+// Everything but letters, the space and the everyday marks "!", "?", "," and "." is special:
+// digits, line breaks, tabs, apostrophes, other punctuation and every byte from 128 on.
+bool isSpecial(char c)
+{
+    return !isLetter(c) && c != ' ' && c != '!' && c != '?' && c != ',' && c != '.';
+}
+
+// Symbols seen standing alone in one text, in order of first use, with how often each was seen.
+struct LoneSymbols {
+    StringList symbols;
+    std::vector<std::int32_t> counts;
+};
+
+// A symbol stands alone when it is special, not a digit, and neither neighbour is special
+// (digits count as special neighbours). An apostrophe inside a word is part of the word.
+LoneSymbols collectLoneSymbols(std::string_view text)
+{
+    LoneSymbols lone;
+    const std::size_t n = text.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char x = text[i];
+        if (!isSpecial(x) || isDigit(x))
+            continue;
+        const bool first = i == 0;
+        const bool last = i + 1 == n;
+        if (first && n > 1 && isSpecial(text[i + 1]))
+            continue;
+        if (!first && !last && (isSpecial(text[i + 1]) || isSpecial(text[i - 1])))
+            continue;
+        if (last && n > 1 && isSpecial(text[i - 1]))
+            continue;
+        if (x == '\'' && !first && !last && !isSeparator(text[i + 1]) && !isSeparator(text[i - 1]))
+            continue;
+        // The look-up trims its key, so a control character is never found and each of its uses
+        // gets an entry of its own with the count 1: such characters are never scored.
+        const std::string symbol(1, x);
+        if (const auto index = indexOfTrimmed(lone.symbols, symbol)) {
+            ++lone.counts[*index];
+        } else {
+            lone.symbols.push_back(symbol);
+            lone.counts.push_back(1);
+        }
+    }
+    return lone;
+}
+
+std::int32_t rarityPoints(std::int32_t wordCount, std::int32_t uses)
+{
+    const double wordsPerUse = static_cast<double>(wordCount) / uses;
+    if (wordsPerUse >= 18)
+        return 20;
+    if (wordsPerUse >= 12)
+        return 25;
+    if (wordsPerUse >= 8)
+        return 35;
+    return 40;
+}
+
+// The points for symbols used alone at least three times in one text and never alone in the other.
+std::int32_t unmatchedLoneSymbolTotal(const LoneSymbols& own, const LoneSymbols& other, std::int32_t wordCount)
+{
+    std::int32_t total = 0;
+    for (std::size_t i = 0; i < own.symbols.size(); ++i) {
+        if (indexOfTrimmed(other.symbols, own.symbols[i]) || own.counts[i] < 3)
+            continue;
+        total += rarityPoints(wordCount, own.counts[i]);
+    }
+    return total;
+}
+
+struct HyphenSpacing {
+    std::int32_t spaceBefore = 0; // " -" with no space after
+    std::int32_t spaceAfter = 0;  // "- " with no space before
+    std::int32_t spaceAround = 0; // " - "
+};
+
+HyphenSpacing measureHyphenSpacing(std::string_view text)
+{
+    HyphenSpacing spacing;
+    const std::size_t n = text.size();
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        if (text[i] == ' ' && text[i + 1] == '-')
+            ++spacing.spaceBefore;
+        if (text[i] == '-' && text[i + 1] == ' ')
+            ++spacing.spaceAfter;
+        if (i + 2 < n && text[i] == ' ' && text[i + 1] == '-' && text[i + 2] == ' ')
+            ++spacing.spaceAround;
+    }
+    spacing.spaceBefore -= spacing.spaceAround;
+    spacing.spaceAfter -= spacing.spaceAround;
+    return spacing;
+}
+
+} // namespace
+
+std::int32_t countLowercaseSentenceStarts(std::string_view text)
+{
+    std::int32_t count = 0;
+    bool atStart = true;
+    bool ended = false;
+    for (const char x : text) {
+        // Spaces and line breaks between a mark and the next letter do not matter.
+        if (x == '\n' || x == '\r' || x == ' ')
+            continue;
+        if (atStart && isSmallLetter(x))
+            ++count;
+        if (ended && isSmallLetter(x))
+            ++count;
+        atStart = false;
+        ended = x == '.' || x == '!' || x == '?';
+    }
+    return count;
+}
+
+std::int32_t loneSymbolPoints(std::string_view firstText, std::string_view secondText,
+    std::int32_t firstWordCount, std::int32_t secondWordCount)
+{
+    const LoneSymbols first = collectLoneSymbols(firstText);
+    const LoneSymbols second = collectLoneSymbols(secondText);
+    return -(unmatchedLoneSymbolTotal(first, second, firstWordCount)
+        + unmatchedLoneSymbolTotal(second, first, secondWordCount));
+}
+
+std::int32_t hyphenSpacingPoints(std::string_view firstText, std::string_view secondText)
+{
+    const HyphenSpacing first = measureHyphenSpacing(firstText);
+    const HyphenSpacing second = measureHyphenSpacing(secondText);
+    // Summed wide: the counts of a huge text could overflow before the cap applies.
+    const std::int64_t points = 15 * std::int64_t{std::min(first.spaceBefore, second.spaceBefore)}
+        + 15 * std::int64_t{std::min(first.spaceAfter, second.spaceAfter)}
+        + 8 * std::int64_t{std::min(first.spaceAround, second.spaceAround)};
+    return static_cast<std::int32_t>(std::min<std::int64_t>(points, 40));
+}
 
 } // namespace quendry
