@@ -28,8 +28,9 @@ RtfRunFormat RtfStyleTables::runFormat(const QTextCharFormat& format)
     const QFont font = format.font().resolve(m_defaultFont);
     RtfRunFormat run;
     run.font = fontIndex(font.family());
+    // Fonts sized in pixels have no point size; they get the rich text default.
     const double points = font.pointSizeF() > 0 ? font.pointSizeF() : RtfRunFormat::defaultHalfPoints / 2.0;
-    run.halfPoints = static_cast<int>(std::clamp<long>(std::lround(points * 2), minHalfPoints, maxHalfPoints));
+    run.halfPoints = static_cast<int>(std::lround(std::clamp(points * 2, double{minHalfPoints}, double{maxHalfPoints})));
     if (format.foreground().style() != Qt::NoBrush)
         run.colour = colourIndex(format.foreground().color().rgb() & RGB_MASK);
     run.bold = font.weight() >= QFont::DemiBold;
