@@ -79,6 +79,7 @@ PhraseSearch searchPhrase(std::string_view text, std::string_view entry)
 std::int32_t countPhrases(std::string_view text, const StringList& phrases)
 {
     std::string prepared = preparedPhraseText(text);
+    bool mayHaveSpaceRuns = true;
     std::int32_t count = 0;
     for (const std::string& phrase : phrases) {
         const std::string entry = preparedPhraseEntry(phrase);
@@ -91,8 +92,9 @@ std::int32_t countPhrases(std::string_view text, const StringList& phrases)
         // Every rejected occurrence halves the text's space runs once more. The entry's own
         // search ran on the text as it was when the entry began; the entries after it see the
         // reduced text, so a phrase written with three or four spaces inside can match later.
-        for (int pass = 0; pass < search.rejections && halveSpaceRuns(prepared); ++pass) {
-        }
+        // Once no pair of spaces is left, halving changes nothing, and the text is long.
+        for (int pass = 0; mayHaveSpaceRuns && pass < search.rejections; ++pass)
+            mayHaveSpaceRuns = halveSpaceRuns(prepared);
     }
     return count;
 }
