@@ -1,8 +1,11 @@
+#include "analysis/run/ComparisonResult.h"
 #include "analysis/run/Rules.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
+#include <string_view>
 
 namespace quendry {
 namespace {
@@ -299,6 +302,23 @@ TEST(Rules, sharedUnknownWordsRewardByHowManyTheTextsShare)
     } cases[] = {{0, 0}, {1, 10}, {2, 30}, {3, 50}, {7, 50}};
     for (const auto& c : cases)
         EXPECT_EQ(sharedUnknownWordPoints(c.count), c.expected) << c.count;
+}
+
+TEST(Rules, everyTermExplainsEachSignItCanTake)
+{
+    // The terms that can be rewards and those that can be penalties, by name.
+    const std::set<std::string_view> rewards{"sharedSymbolRunPoints", "sharedCapsWordPoints",
+        "sharedUnknownWordPoints", "commaRatePoints", "contractionPoints", "ampersandPoints", "sentenceLengthPoints",
+        "repeatedSymbolPoints", "exclamationPoints", "colonPoints", "semicolonPoints", "lowercaseIPoints",
+        "plainCharsetPoints", "hyphenSpacingPoints", "specialCharPoints"};
+    const std::set<std::string_view> penalties{"wordLengthPoints", "spaceBeforeMarkPoints", "spaceAfterMarkPoints",
+        "commaRatePoints", "contractionPoints", "sentenceLengthPoints", "unknownWordRatePoints",
+        "unsharedSymbolRunPoints", "loneSymbolPoints", "lowercaseStartPoints", "otherSymbolRatePoints",
+        "lowercaseIPoints", "emoticonRatePoints", "capsWordRatePoints", "phraseRatePoints"};
+    for (const TermInfo& term : termTable()) {
+        EXPECT_EQ(!term.rewardReason.empty(), rewards.contains(term.name)) << term.name;
+        EXPECT_EQ(!term.penaltyReason.empty(), penalties.contains(term.name)) << term.name;
+    }
 }
 
 } // namespace
