@@ -2,6 +2,7 @@
 // that provoke each rule, and on pieces of real novels.
 
 #include "ReferenceEngine.h"
+#include "ReferenceRun.h"
 
 #include "analysis/features/Contractions.h"
 #include "analysis/features/Habits.h"
@@ -261,7 +262,7 @@ TEST(Differential, corpusPieces)
     const ReferenceData& data = ReferenceData::builtIn();
     ProgressListener silent;
     const std::size_t pieceSize = 6000;
-    const std::size_t pieces = std::min<std::size_t>(novel.size() / pieceSize, static_cast<std::size_t>(casesPerFamily() / 10));
+    const std::size_t pieces = std::min<std::size_t>(novel.size() / pieceSize, static_cast<std::size_t>(std::max(2, casesPerFamily() / 100)));
     for (std::size_t k = 0; k < pieces; ++k) {
         const std::string piece = novel.substr(k * pieceSize * 3 % (novel.size() - pieceSize), pieceSize);
         const NormalisedText fast = normaliseText(piece);
@@ -287,6 +288,92 @@ TEST(Differential, corpusPieces)
         const std::string other = foldQuotes(normaliseText(novel.substr((k * 7919 + 1) % (novel.size() - pieceSize), pieceSize)).text);
         ASSERT_EQ(contractionPoints(text, other, 40, 60), reference::contractionPoints(text, other, 40, 60));
         ASSERT_EQ(loneSymbolPoints(text, other, 900, 1000), reference::loneSymbolPoints(text, other, 900, 1000));
+    }
+}
+
+} // namespace
+} // namespace quendry
+
+namespace quendry {
+namespace {
+
+void expectSameTextProfile(const TextProfile& fast, const TextProfile& plain, const char* side)
+{
+    EXPECT_EQ(fast.okCount, plain.okCount) << side;
+    EXPECT_EQ(fast.emoticonCount, plain.emoticonCount) << side;
+    EXPECT_EQ(fast.sentenceCount, plain.sentenceCount) << side;
+    EXPECT_EQ(fast.wordCount, plain.wordCount) << side;
+    EXPECT_EQ(fast.commaCount, plain.commaCount) << side;
+    EXPECT_EQ(fast.periodCount, plain.periodCount) << side;
+    EXPECT_EQ(fast.spaceCommaCount, plain.spaceCommaCount) << side;
+    EXPECT_EQ(fast.spacePeriodCount, plain.spacePeriodCount) << side;
+    EXPECT_EQ(fast.commaSpaceCount, plain.commaSpaceCount) << side;
+    EXPECT_EQ(fast.periodSpaceCount, plain.periodSpaceCount) << side;
+    EXPECT_EQ(fast.specialChars, plain.specialChars) << side;
+    EXPECT_EQ(fast.lowercaseIFlag, plain.lowercaseIFlag) << side;
+    EXPECT_EQ(fast.questionMarkCount, plain.questionMarkCount) << side;
+    EXPECT_EQ(fast.spaceQuestionCount, plain.spaceQuestionCount) << side;
+    EXPECT_EQ(fast.questionSpaceCount, plain.questionSpaceCount) << side;
+    EXPECT_EQ(fast.otherSymbolCount, plain.otherSymbolCount) << side;
+    EXPECT_EQ(fast.semicolonCount, plain.semicolonCount) << side;
+    EXPECT_EQ(fast.exclamationCount, plain.exclamationCount) << side;
+    EXPECT_EQ(fast.colonCount, plain.colonCount) << side;
+    EXPECT_EQ(fast.letterCount, plain.letterCount) << side;
+    EXPECT_EQ(fast.wordTokenCount, plain.wordTokenCount) << side;
+    EXPECT_EQ(fast.symbolRuns, plain.symbolRuns) << side;
+    EXPECT_EQ(fast.symbolRunCounts, plain.symbolRunCounts) << side;
+    EXPECT_EQ(fast.capsWords, plain.capsWords) << side;
+    EXPECT_EQ(fast.capsWordCounts, plain.capsWordCounts) << side;
+    EXPECT_EQ(fast.unknownWords, plain.unknownWords) << side;
+    EXPECT_EQ(fast.phraseCount, plain.phraseCount) << side;
+    EXPECT_EQ(fast.lowercaseSentenceStarts, plain.lowercaseSentenceStarts) << side;
+    EXPECT_EQ(fast.text, plain.text) << side;
+}
+
+void expectSameOutcome(const ComparisonOutcome& fast, const ComparisonOutcome& plain, const std::string& where)
+{
+    SCOPED_TRACE(where);
+    ASSERT_EQ(fast.index(), plain.index());
+    if (const auto* refusal = std::get_if<Refusal>(&fast)) {
+        EXPECT_EQ(refusal->reason, std::get<Refusal>(plain).reason);
+        return;
+    }
+    const auto& f = std::get<Comparison>(fast);
+    const auto& p = std::get<Comparison>(plain);
+    for (const TermInfo& term : termTable())
+        EXPECT_EQ(term.valueIn(f.terms), term.valueIn(p.terms)) << term.name;
+    EXPECT_EQ(f.score, p.score);
+    EXPECT_EQ(f.percent, p.percent);
+    EXPECT_EQ(f.sharedUnknownWords, p.sharedUnknownWords);
+    expectSameTextProfile(f.first, p.first, "first");
+    expectSameTextProfile(f.second, p.second, "second");
+}
+
+// Whole comparisons of pieces of novels, some of them with chat-style habits mixed in.
+TEST(Differential, wholeComparisons)
+{
+    const std::string novel = readCorpus("conan_doyle_-_adventures_of_sherlock_holmes.txt");
+    if (novel.empty())
+        GTEST_SKIP() << "the corpus is not at " << QUENDRY_CORPUS_DIR;
+    const std::string dictionaryText = readDictionary();
+    const Dictionary dictionary = Dictionary::fromText(dictionaryText);
+    const std::vector<std::string> habits = {" ok", " :-)", "!!!", " i ", " - ", " -", "; ", " NASA", " don't",
+        " do not", "...", " zqx", " http://x.org/a", " me@x.org", "\x92", " \x93quoted\x94", " coffee", ". coffee"};
+    Generator generate(8);
+    const int comparisons = std::max(2, casesPerFamily() / 100);
+    for (int k = 0; k < comparisons; ++k) {
+        const std::size_t size = static_cast<std::size_t>(generate.number(200, 5000));
+        std::string first = novel.substr(static_cast<std::size_t>(generate.number(0, static_cast<int>(novel.size() - size))), size);
+        std::string second = novel.substr(static_cast<std::size_t>(generate.number(0, static_cast<int>(novel.size() - size))), size);
+        if (k % 2 == 1) {
+            first += generate.text(habits, 30);
+            second = generate.text(habits, 10) + second;
+        }
+        expectSameOutcome(compareTexts(first, second, ReferenceData::builtIn(), dictionary),
+            reference::compareTexts(first, second, builtInReferenceLists(), dictionaryText),
+            printable(first.substr(0, 80)) + " | " + printable(second.substr(0, 80)));
+        if (testing::Test::HasFailure())
+            return;
     }
 }
 
