@@ -72,10 +72,25 @@ QString ThemeManager::classicName()
     return QStringLiteral("Classic");
 }
 
-ThemeManager::ThemeManager()
-    : m_classicStyle(QApplication::style() ? QApplication::style()->name() : QString())
-    , m_classicPalette(QApplication::palette())
+namespace {
+
+struct ClassicLook {
+    QString style;
+    QPalette palette;
+};
+
+const ClassicLook& classicLook()
 {
+    static const ClassicLook look{QApplication::style() ? QApplication::style()->name() : QString(),
+        QApplication::palette()};
+    return look;
+}
+
+} // namespace
+
+ThemeManager::ThemeManager()
+{
+    classicLook();
 }
 
 QStringList ThemeManager::themeNames() const
@@ -91,12 +106,11 @@ bool ThemeManager::hasTheme(const QString& name) const
 QString ThemeManager::apply(const QString& name)
 {
     const QString wanted = hasTheme(name) ? name : QString();
-    if (wanted == m_active)
-        return m_active;
     if (wanted.isEmpty()) {
-        if (!m_classicStyle.isEmpty())
-            QApplication::setStyle(m_classicStyle);
-        QApplication::setPalette(m_classicPalette);
+        const ClassicLook& look = classicLook();
+        if (!look.style.isEmpty())
+            QApplication::setStyle(look.style);
+        QApplication::setPalette(look.palette);
     } else {
         QApplication::setStyle(QStringLiteral("Fusion"));
         QApplication::setPalette(wanted == darkName ? darkPalette() : lightPalette());

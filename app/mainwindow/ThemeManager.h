@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPalette>
 #include <QString>
 #include <QStringList>
 
@@ -8,12 +7,12 @@ namespace quendry {
 
 // The appearance themes. "Classic" is the plain look the program starts with (the desktop's own
 // style and palette); the other themes are built in and change the style and palette of the whole
-// application.
+// application. Style and palette belong to the application, so the plain look is remembered once
+// per process, before the first theme is applied.
 class ThemeManager {
 public:
     static QString classicName();
 
-    // Remembers the plain look; create it before any theme is applied.
     ThemeManager();
 
     // The names the selector offers after "Classic".
@@ -26,8 +25,6 @@ public:
     QString activeTheme() const { return m_active; }
 
 private:
-    QString m_classicStyle;
-    QPalette m_classicPalette;
     QString m_active;
 };
 
