@@ -3,6 +3,7 @@
 #include "analysis/profile/Characters.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,14 @@ bool isSpecial(char c)
 struct LoneSymbols {
     StringList symbols;
     std::vector<std::int32_t> counts;
+    std::array<std::int32_t, 256> indexOf = filledIndex(); // position in symbols, -1 when absent
+
+    static std::array<std::int32_t, 256> filledIndex()
+    {
+        std::array<std::int32_t, 256> index;
+        index.fill(-1);
+        return index;
+    }
 };
 
 // A symbol stands alone when it is special, not a digit, and neither neighbour is special
@@ -48,12 +57,16 @@ LoneSymbols collectLoneSymbols(std::string_view text)
         if (x == '\'' && !first && !last && !isSeparator(text[i + 1]) && !isSeparator(text[i - 1]))
             continue;
         // The look-up trims its key, so a control character is never found and each of its uses
-        // gets an entry of its own with the count 1: such characters are never scored.
-        const std::string symbol(1, x);
-        if (const auto index = indexOfTrimmed(lone.symbols, symbol)) {
-            ++lone.counts[*index];
+        // would get an entry of its own with the count 1: such characters are never scored, nor
+        // found by the other text's look-ups, so they are left out.
+        if (isTrimmable(x))
+            continue;
+        std::int32_t& index = lone.indexOf[code(x)];
+        if (index >= 0) {
+            ++lone.counts[static_cast<std::size_t>(index)];
         } else {
-            lone.symbols.push_back(symbol);
+            index = static_cast<std::int32_t>(lone.symbols.size());
+            lone.symbols.emplace_back(1, x);
             lone.counts.push_back(1);
         }
     }
@@ -77,7 +90,7 @@ std::int32_t unmatchedLoneSymbolTotal(const LoneSymbols& own, const LoneSymbols&
 {
     std::int32_t total = 0;
     for (std::size_t i = 0; i < own.symbols.size(); ++i) {
-        if (indexOfTrimmed(other.symbols, own.symbols[i]) || own.counts[i] < 3)
+        if (other.indexOf[code(own.symbols[i][0])] >= 0 || own.counts[i] < 3)
             continue;
         total += rarityPoints(wordCount, own.counts[i]);
     }

@@ -1,6 +1,10 @@
 #include "analysis/features/Phrases.h"
 
+#include "analysis/features/PhraseMatcher.h"
+
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace quendry {
 namespace {
@@ -44,70 +48,102 @@ std::string preparedPhraseEntry(std::string_view entry)
     return prepared;
 }
 
+// What one phrase's search finds in one version of the text.
 struct PhraseSearch {
     bool found = false;
-    int rejections = 0; // occurrences glued to other characters
+    std::int64_t rejections = 0; // occurrences glued to other characters before the search ended
+    std::size_t resumeAt = 0;    // occurrences starting before this were skipped
+    bool ended = false;
 };
 
-// Whether the entry stands between spaces or text edges somewhere in the text. An occurrence
-// glued to other characters is rejected, and the search goes on after the end of the word that
-// occurrence ends in, so an occurrence starting inside the skipped stretch is not examined.
-PhraseSearch searchPhrase(std::string_view text, std::string_view entry)
+// Searches every phrase in one version of the text at once. A phrase is found where it stands
+// between spaces or text edges. An occurrence glued to other characters is rejected, and the
+// search goes on after the end of the word that occurrence ends in, so an occurrence starting
+// inside the skipped stretch is not examined.
+std::vector<PhraseSearch> searchPhrases(const std::string& text, const PhraseMatcher& matcher)
 {
-    PhraseSearch search;
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t found = text.find(entry, from);
-        if (found == std::string_view::npos)
-            return search;
-        const std::size_t end = found + entry.size();
-        const bool startsWord = found == 0 || text[found - 1] == ' ';
+    std::vector<std::size_t> spaces;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == ' ')
+            spaces.push_back(i);
+    std::vector<PhraseSearch> searches(matcher.patternCount());
+    matcher.scan(text, [&](std::uint32_t id, std::size_t start) {
+        PhraseSearch& search = searches[id];
+        if (search.ended || start < search.resumeAt)
+            return;
+        const std::size_t end = start + matcher.patternLength(id);
+        const bool startsWord = start == 0 || text[start - 1] == ' ';
         const bool endsWord = end == text.size() || text[end] == ' ';
         if (startsWord && endsWord) {
             search.found = true;
-            return search;
+            search.ended = true;
+            return;
         }
         ++search.rejections;
-        from = end;
-        while (from < text.size() && text[from] != ' ')
-            ++from;
-    }
+        const auto space = std::lower_bound(spaces.begin(), spaces.end(), end);
+        if (space == spaces.end())
+            search.ended = true;
+        else
+            search.resumeAt = *space;
+    });
+    return searches;
 }
 
 } // namespace
 
 std::int32_t countPhrases(std::string_view text, const StringList& phrases)
 {
-    std::string prepared = preparedPhraseText(text);
-    bool mayHaveSpaceRuns = true;
-    std::int32_t count = 0;
+    // An empty entry stands for no phrase; it would otherwise be found everywhere.
+    std::vector<std::string> entries;
     for (const std::string& phrase : phrases) {
-        const std::string entry = preparedPhraseEntry(phrase);
-        // An empty entry stands for no phrase; it would otherwise be found everywhere.
+        std::string entry = preparedPhraseEntry(phrase);
         if (entry.empty())
             continue;
-        const PhraseSearch search = searchPhrase(prepared, entry);
+        entries.push_back(std::move(entry));
+    }
+    if (entries.empty())
+        return 0;
+    const PhraseMatcher matcher(entries);
+
+    // Every rejected occurrence halves the text's space runs once more. Each entry searches the
+    // text as it was when the entry began; the entries after it see the reduced text, so a phrase
+    // written with three or four spaces inside can match later. The text therefore goes through a
+    // few versions, and once no pair of spaces is left, halving changes nothing: all phrases are
+    // searched at once in each version that some entry sees.
+    std::string prepared = preparedPhraseText(text);
+    bool mayHaveSpaceRuns = true;
+    std::int64_t halvings = 0; // applied to `prepared` so far
+    std::int64_t rejections = 0;
+    std::vector<PhraseSearch> searches = searchPhrases(prepared, matcher);
+    std::int32_t count = 0;
+    for (std::size_t e = 0; e < entries.size(); ++e) {
+        bool changed = false;
+        for (; mayHaveSpaceRuns && halvings < rejections; ++halvings) {
+            mayHaveSpaceRuns = halveSpaceRuns(prepared);
+            changed = changed || mayHaveSpaceRuns;
+        }
+        if (!mayHaveSpaceRuns)
+            halvings = rejections;
+        if (changed)
+            searches = searchPhrases(prepared, matcher);
+        const PhraseSearch& search = searches[matcher.idOf()[e]];
         if (search.found)
             ++count;
-        // Every rejected occurrence halves the text's space runs once more. The entry's own
-        // search ran on the text as it was when the entry began; the entries after it see the
-        // reduced text, so a phrase written with three or four spaces inside can match later.
-        // Once no pair of spaces is left, halving changes nothing, and the text is long.
-        for (int pass = 0; mayHaveSpaceRuns && pass < search.rejections; ++pass)
-            mayHaveSpaceRuns = halveSpaceRuns(prepared);
+        rejections += search.rejections;
     }
     return count;
 }
 
+// Every list below holds each item once, so an item of the first list equals at most one item of
+// the second: looking the first list's items up in a set of the second's visits every equal pair.
+
 StringList findSharedUnknownWords(const StringList& firstUnknownWords, const StringList& secondUnknownWords)
 {
+    const std::unordered_set<std::string_view> second(secondUnknownWords.begin(), secondUnknownWords.end());
     StringList shared;
-    for (const std::string& a : firstUnknownWords) {
-        for (const std::string& b : secondUnknownWords) {
-            if (a == b)
-                shared.push_back(a + "-" + b);
-        }
-    }
+    for (const std::string& word : firstUnknownWords)
+        if (second.count(word))
+            shared.push_back(word + "-" + word);
     std::sort(shared.begin(), shared.end());
     shared.erase(std::unique(shared.begin(), shared.end()), shared.end());
     return shared;
@@ -115,12 +151,14 @@ StringList findSharedUnknownWords(const StringList& firstUnknownWords, const Str
 
 std::int32_t sharedCapsWordPoints(const TextProfile& first, const TextProfile& second)
 {
+    std::unordered_multimap<std::string_view, std::int32_t> secondCounts;
+    for (std::size_t j = 0; j < second.capsWords.size(); ++j)
+        secondCounts.emplace(second.capsWords[j], second.capsWordCounts[j]);
     std::int32_t points = 0;
     for (std::size_t i = 0; i < first.capsWords.size(); ++i) {
-        for (std::size_t j = 0; j < second.capsWords.size(); ++j) {
-            if (first.capsWords[i] == second.capsWords[j])
-                points += 6 * std::min(first.capsWordCounts[i], second.capsWordCounts[j]);
-        }
+        const auto [begin, end] = secondCounts.equal_range(first.capsWords[i]);
+        for (auto match = begin; match != end; ++match)
+            points += 6 * std::min(first.capsWordCounts[i], match->second);
     }
     return points;
 }
@@ -132,13 +170,10 @@ std::int32_t sharedSymbolRunPoints(const TextProfile& first, const TextProfile& 
     const auto isCommonRun = [](const std::string& run) {
         return std::all_of(run.begin(), run.end(), [](char c) { return c == '.' || c == ')'; });
     };
+    std::unordered_multiset<std::string_view> secondRuns(second.symbolRuns.begin(), second.symbolRuns.end());
     std::int32_t points = 0;
-    for (const std::string& a : first.symbolRuns) {
-        for (const std::string& b : second.symbolRuns) {
-            if (a == b)
-                points += isCommonRun(a) ? 10 : 25;
-        }
-    }
+    for (const std::string& run : first.symbolRuns)
+        points += static_cast<std::int32_t>(secondRuns.count(run)) * (isCommonRun(run) ? 10 : 25);
     return points;
 }
 

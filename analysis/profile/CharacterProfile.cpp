@@ -4,6 +4,7 @@
 #include "analysis/run/ProgressListener.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace quendry {
 namespace {
@@ -32,15 +33,18 @@ void addSpecialChar(StringList& list, char c)
     list.insert(position, std::string(1, c));
 }
 
-void countSymbolRun(CharacterProfile& profile, const std::string& run)
+// Symbol runs hold no character that trimming removes, so looking a run up by its exact text finds
+// what a walk through the list with the trimmed run would find.
+void countSymbolRun(CharacterProfile& profile, std::unordered_map<std::string, std::size_t>& indexOf, const std::string& run)
 {
     if (run.size() < 2)
         return;
-    if (const auto index = indexOfTrimmed(profile.symbolRuns, run)) {
-        ++profile.symbolRunCounts[*index];
-    } else {
+    const auto [found, inserted] = indexOf.emplace(run, profile.symbolRuns.size());
+    if (inserted) {
         profile.symbolRuns.push_back(run);
         profile.symbolRunCounts.push_back(1);
+    } else {
+        ++profile.symbolRunCounts[found->second];
     }
 }
 
@@ -57,6 +61,7 @@ CharacterProfile profileCharacters(std::string_view text, WordClassifier& classi
     std::string previousToken;
     bool skipNext = false;
     std::string symbolRun;
+    std::unordered_map<std::string, std::size_t> symbolRunIndex;
     bool insideWordRun = false;
     std::int64_t transitions = 0;
     int pendingProgress = 0;
@@ -149,7 +154,7 @@ CharacterProfile profileCharacters(std::string_view text, WordClassifier& classi
         if (symbolCharacter)
             symbolRun += c;
         if ((!symbolCharacter || last) && !symbolRun.empty()) {
-            countSymbolRun(p, symbolRun);
+            countSymbolRun(p, symbolRunIndex, symbolRun);
             symbolRun.clear();
         }
 

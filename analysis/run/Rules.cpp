@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <initializer_list>
+#include <string_view>
+#include <unordered_set>
 
 namespace quendry {
 namespace {
@@ -82,9 +84,12 @@ std::int32_t oneSidedPoints(std::int32_t firstCount, std::int32_t secondCount, s
 // The penalty for symbol runs used three or more times in one text that the other never uses.
 std::int32_t unmatchedRunPenalty(const TextProfile& own, const TextProfile& other)
 {
+    // Symbol runs hold no character that trimming removes, so a set of the other text's runs
+    // answers the trimmed look-up.
+    const std::unordered_set<std::string_view> otherRuns(other.symbolRuns.begin(), other.symbolRuns.end());
     std::int32_t total = 0;
     for (std::size_t i = 0; i < own.symbolRuns.size(); ++i) {
-        if (indexOfTrimmed(other.symbolRuns, own.symbolRuns[i]))
+        if (otherRuns.count(trimmed(own.symbolRuns[i])))
             continue;
         const std::int32_t uses = own.symbolRunCounts[i];
         if (uses < 3)

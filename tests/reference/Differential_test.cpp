@@ -170,7 +170,7 @@ TEST(Differential, phrases)
     Generator generate(5);
     const std::vector<std::string> pieces = {"give", "in", "for", "example", "a", "b", " ", "  ", "   ", ".", "\r\n",
         "GIVE", "forgive"};
-    const StringList phrases = {"give in", "in", "for example", "a b", "give", "b a b", "IN", "a  b", "a"};
+    const StringList phrases = {"give in", "in", "for example", "a b", "give", "b a b", "IN", "a  b", "a", "give   in", "b  a   b"};
     for (int i = 0; i < casesPerFamily() * 3; ++i) {
         const std::string input = generate.text(pieces, 30);
         ASSERT_EQ(countPhrases(input, phrases), reference::countPhrases(input, phrases)) << printable(input);
