@@ -99,6 +99,18 @@ std::int32_t unmatchedRunPenalty(const TextProfile& own, const TextProfile& othe
     return total;
 }
 
+// The special-character lists hold each character once whatever its letter case; within the
+// codes they collect, these pairs differ only in case (S, OE and Z with a caron or ligature).
+unsigned char caseFoldedSpecial(char c)
+{
+    switch (code(c)) {
+    case 154: return 138;
+    case 156: return 140;
+    case 158: return 142;
+    default: return code(c);
+    }
+}
+
 bool isPlainCharacter(char c)
 {
     return isLetter(c) || isDigit(c) || c == ' ' || c == '\r' || c == '\n' || c == '-' || c == '.' || c == ','
@@ -221,8 +233,13 @@ std::int32_t specialCharPoints(const TextProfile& first, const TextProfile& seco
 {
     if (first.specialChars.empty() || second.specialChars.empty())
         return 0;
-    const bool shared = std::any_of(first.specialChars.begin(), first.specialChars.end(),
-        [&](const std::string& c) { return indexOfExact(second.specialChars, c).has_value(); });
+    const auto sameCharacter = [](const std::string& a, const std::string& b) {
+        return a.size() == 1 && b.size() == 1 ? caseFoldedSpecial(a[0]) == caseFoldedSpecial(b[0]) : a == b;
+    };
+    const bool shared = std::any_of(first.specialChars.begin(), first.specialChars.end(), [&](const std::string& a) {
+        return std::any_of(second.specialChars.begin(), second.specialChars.end(),
+            [&](const std::string& b) { return sameCharacter(a, b); });
+    });
     return shared ? 10 : 5;
 }
 

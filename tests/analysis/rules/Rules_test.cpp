@@ -272,6 +272,9 @@ TEST(Rules, specialCharactersRewardTwoTextsThatUseThem)
         {"both use the section sign", specials({"\xA7"}), specials({"\xA7"}), 10},
         {"one of several shared", specials({"\xA4", "\xA7"}), specials({"\xA7", "\xB0"}), 10},
         {"section sign against currency sign", specials({"\xA7"}), specials({"\xA4"}), 5},
+        // The lists hold a character once whatever its case, and so compare them.
+        {"S with caron in either case", specials({"\x8A"}), specials({"\x9A"}), 10},
+        {"oe ligature in either case", specials({"\x9C"}), specials({"\x8C"}), 10},
         {"one text without", specials({"\xA7"}), specials({}), 0},
         {"neither", specials({}), specials({}), 0},
     });
