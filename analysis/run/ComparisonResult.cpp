@@ -23,8 +23,8 @@ const std::array<TermInfo, termCount>& termTable()
          "one text uses commas far more often than the other"},
         {"contractionPoints", &R::contractionPoints,
          "neither text uses any contraction such as \"don't\", nor its full form such as \"do not\"",
-         "the texts differ in contractions: one writes short forms such as \"don't\" where the other writes "
-         "\"do not\", or only one of them uses such forms at all"},
+         "the texts differ in contractions: one writes \"don't\" where the other writes \"do not\", "
+         "or only one uses such forms at all"},
         {"ampersandPoints", &R::ampersandPoints, "both texts use the ampersand \"&\"", ""},
         {"sentenceLengthPoints", &R::sentenceLengthPoints,
          "the sentences of both texts have almost the same average length",
@@ -47,8 +47,7 @@ const std::array<TermInfo, termCount>& termTable()
         {"lowercaseStartPoints", &R::lowercaseStartPoints, "",
          "only one text starts sentences with a small letter, and does so repeatedly"},
         {"otherSymbolRatePoints", &R::otherSymbolRatePoints, "",
-         "one text uses marks other than full stops, commas, question marks and hyphens (quotes, brackets, "
-         "\"!\", \";\" and the like) far more often than the other"},
+         "one text uses quotes, brackets, \"!\", \";\" and similar marks far more often than the other"},
         {"lowercaseIPoints", &R::lowercaseIPoints, "both texts write the word \"I\" as a small \"i\"",
          "only one text writes the word \"I\" as a small \"i\""},
         {"emoticonRatePoints", &R::emoticonRatePoints, "",
