@@ -36,12 +36,13 @@ std::int32_t equalUsePoints(std::int32_t first, std::int32_t second, std::int32_
 
 // Words per occurrence; 0.8 stands in for a count of 0, so that a text without the feature
 // still has a finite rate, somewhat above its word count.
-double rateOrWordsByZeroPointEight(std::int32_t words, std::int32_t count)
+double wordsPerOccurrence(std::int32_t words, std::int32_t count)
 {
     return count == 0 ? words / 0.8 : static_cast<double>(words) / count;
 }
 
-double largerByDivisor(double firstRate, double secondRate)
+// The larger rate over the smaller; should the smaller be 0, 0.8 stands in for it.
+double rateRatio(double firstRate, double secondRate)
 {
     const double larger = std::max(firstRate, secondRate);
     const double smaller = std::min(firstRate, secondRate);
@@ -155,8 +156,8 @@ std::int32_t unknownWordRatePoints(const TextProfile& first, const TextProfile& 
     // A difference of one or two unknown words is chance, whatever the text lengths.
     if (std::abs(firstCount - secondCount) < 3)
         return 0;
-    const double firstRate = rateOrWordsByZeroPointEight(first.wordCount, firstCount);
-    const double secondRate = rateOrWordsByZeroPointEight(second.wordCount, secondCount);
+    const double firstRate = wordsPerOccurrence(first.wordCount, firstCount);
+    const double secondRate = wordsPerOccurrence(second.wordCount, secondCount);
     if (firstRate == secondRate || firstRate == 0 || secondRate == 0)
         return 0;
     const double ratio = std::max(firstRate, secondRate) / std::min(firstRate, secondRate);
@@ -169,8 +170,8 @@ std::int32_t otherSymbolRatePoints(const TextProfile& first, const TextProfile& 
 {
     if (first.otherSymbolCount <= 0 && second.otherSymbolCount <= 0)
         return 0;
-    const double firstRate = rateOrWordsByZeroPointEight(first.wordCount, first.otherSymbolCount);
-    const double secondRate = rateOrWordsByZeroPointEight(second.wordCount, second.otherSymbolCount);
+    const double firstRate = wordsPerOccurrence(first.wordCount, first.otherSymbolCount);
+    const double secondRate = wordsPerOccurrence(second.wordCount, second.otherSymbolCount);
     const double ratio = std::max(firstRate, secondRate) / std::min(firstRate, secondRate);
     return pointsInBands(ratio,
         {{4, -30}, {5, -35}, {6, -40}, {7, -45}, {8, -50}, {9, -55}, {10, -60}, {11, -65}, {12, -70}, {13, -75},
@@ -181,8 +182,8 @@ std::int32_t emoticonRatePoints(const TextProfile& first, const TextProfile& sec
 {
     if (first.emoticonCount <= 0 && second.emoticonCount <= 0)
         return 0;
-    return emoticonOrCapsBands(largerByDivisor(rateOrWordsByZeroPointEight(first.wordTokenCount, first.emoticonCount),
-        rateOrWordsByZeroPointEight(second.wordTokenCount, second.emoticonCount)));
+    return emoticonOrCapsBands(rateRatio(wordsPerOccurrence(first.wordTokenCount, first.emoticonCount),
+        wordsPerOccurrence(second.wordTokenCount, second.emoticonCount)));
 }
 
 std::int32_t capsWordRatePoints(const TextProfile& first, const TextProfile& second)
@@ -192,8 +193,8 @@ std::int32_t capsWordRatePoints(const TextProfile& first, const TextProfile& sec
     // With no capital word in either text both rates are the word-token count / 0.8, and the
     // rule compares the texts' lengths.
     const std::int32_t points
-        = emoticonOrCapsBands(largerByDivisor(rateOrWordsByZeroPointEight(first.wordTokenCount, firstCount),
-            rateOrWordsByZeroPointEight(second.wordTokenCount, secondCount)));
+        = emoticonOrCapsBands(rateRatio(wordsPerOccurrence(first.wordTokenCount, firstCount),
+            wordsPerOccurrence(second.wordTokenCount, secondCount)));
     // A single capital word against none is no habit.
     if ((firstCount == 0 && secondCount == 1) || (firstCount == 1 && secondCount == 0))
         return 0;
