@@ -52,6 +52,13 @@ set_target_properties(quendry_app PROPERTIES AUTOMOC ON)
 
 qt_add_executable(quendry WIN32 MACOSX_BUNDLE ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 quendry_target_defaults(quendry)
-target_link_libraries(quendry PRIVATE Quendry::app)
-target_compile_definitions(quendry PRIVATE QUENDRY_VERSION="${PROJECT_VERSION}")
+# The sample library and the history are folders of their own, added after this one; the program
+# plugs them in when they are part of the build.
+target_link_libraries(quendry PRIVATE Quendry::app
+  $<TARGET_NAME_IF_EXISTS:quendry_samples>
+  $<TARGET_NAME_IF_EXISTS:quendry_history>)
+target_compile_definitions(quendry PRIVATE
+  QUENDRY_VERSION="${PROJECT_VERSION}"
+  $<$<TARGET_EXISTS:quendry_samples>:QUENDRY_WITH_SAMPLES>
+  $<$<AND:$<TARGET_EXISTS:quendry_samples>,$<TARGET_EXISTS:quendry_history>>:QUENDRY_WITH_HISTORY>)
 add_dependencies(quendry quendry_data)

@@ -2,6 +2,13 @@
 #include "app/settings/SettingsStore.h"
 #include "app/shell/ProgramFolder.h"
 
+#ifdef QUENDRY_WITH_SAMPLES
+#include "samples/SampleLibrary.h"
+#endif
+#ifdef QUENDRY_WITH_HISTORY
+#include "history/HistoryLog.h"
+#endif
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
@@ -16,6 +23,20 @@ int main(int argc, char* argv[])
     // Without its dictionary the program cannot compare anything: it ends at once, saving nothing.
     if (!window.checkDictionary())
         return 1;
+
+#ifdef QUENDRY_WITH_SAMPLES
+    quendry::SampleLibrary samples(window);
+    window.setSampleHook(&samples);
+#ifdef QUENDRY_WITH_HISTORY
+    quendry::HistoryLog history(window, samples);
+    window.setHistoryHook(&history);
+#endif
+#endif
+
     window.show();
-    return application.exec();
+    const int status = application.exec();
+    // The window outlives the parts plugged into it; unplug them before they go.
+    window.setHistoryHook(nullptr);
+    window.setSampleHook(nullptr);
+    return status;
 }

@@ -381,11 +381,18 @@ void MainWindow::loadPanes()
 
 void MainWindow::storeState()
 {
-    m_settings.setNumber(Setting::WindowWidth, width());
-    m_settings.setNumber(Setting::WindowHeight, height());
+    // A maximised or minimised window stores the place it returns to, not the whole screen or
+    // the parking place of minimised windows.
+    QRect placement(pos(), size());
+    if (isMaximized() || isMinimized() || isFullScreen()) {
+        const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+        placement = QRect(normalGeometry().topLeft() - frameOffset, normalGeometry().size());
+    }
+    m_settings.setNumber(Setting::WindowWidth, placement.width());
+    m_settings.setNumber(Setting::WindowHeight, placement.height());
     m_settings.setNumber(Setting::UpperAreaHeight, m_upperPane->editor()->height());
-    m_settings.setNumber(Setting::WindowLeft, x());
-    m_settings.setNumber(Setting::WindowTop, y());
+    m_settings.setNumber(Setting::WindowLeft, placement.x());
+    m_settings.setNumber(Setting::WindowTop, placement.y());
     m_settings.setText(Setting::Skin, m_themes->activeTheme());
     m_settings.sync();
 }

@@ -80,6 +80,7 @@ private slots:
     void storedSizes();
     void placementAndUpperHeightComeBack();
     void placementOffEveryScreenIsCorrected();
+    void maximisedWindowStoresItsNormalPlace();
     void closeAndRestartKeepsPanesAndTheme();
     void classicSwitchesTheThemeOff();
     void unknownStoredThemeGivesClassic();
@@ -199,6 +200,26 @@ void MainWindowTest::placementOffEveryScreenIsCorrected()
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY2(screen.contains(window.frameGeometry().topLeft()),
         qPrintable(QStringLiteral("window at %1,%2").arg(window.x()).arg(window.y())));
+}
+
+void MainWindowTest::maximisedWindowStoresItsNormalPlace()
+{
+    GuiTestFolder folder;
+    folder.settings().setNumber(Setting::WindowWidth, 700);
+    folder.settings().setNumber(Setting::WindowHeight, 500);
+    folder.settings().setNumber(Setting::WindowLeft, 60);
+    folder.settings().setNumber(Setting::WindowTop, 50);
+    MainWindow window(folder.settings(), folder.folder());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.showMaximized();
+    QTRY_VERIFY(window.width() > 700);
+    QVERIFY(window.close());
+    SettingsStore& settings = folder.reopenSettings();
+    QCOMPARE(settings.text(Setting::WindowWidth), QStringLiteral("700"));
+    QCOMPARE(settings.text(Setting::WindowHeight), QStringLiteral("500"));
+    QCOMPARE(settings.text(Setting::WindowLeft), QStringLiteral("60"));
+    QCOMPARE(settings.text(Setting::WindowTop), QStringLiteral("50"));
 }
 
 void MainWindowTest::closeAndRestartKeepsPanesAndTheme()
