@@ -3,6 +3,9 @@
 #include "analysis/profile/Characters.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 namespace quendry {
 namespace {
@@ -146,16 +149,66 @@ std::int32_t countContractionForm(std::string_view preparedText, std::string_vie
     return count;
 }
 
+namespace {
+
+// A prepared text is words between single spaces, so a form stands at a position exactly when the
+// words from there on equal the form's words. One walk over the words counts every form of the
+// table, where a search per form would read the whole text 88 times.
+class FormCounts {
+public:
+    FormCounts()
+    {
+        for (const ContractionPair& pair : pairs) {
+            for (const std::string_view form : {pair.contracted, pair.full}) {
+                const std::string upper = toUpperAscii(form);
+                m_counts.emplace(upper, 0);
+                for (std::size_t space = upper.find(' '); space != std::string::npos; space = upper.find(' ', space + 1))
+                    m_prefixes.insert(upper.substr(0, space));
+            }
+        }
+    }
+
+    void countIn(std::string_view prepared)
+    {
+        std::vector<std::string_view> words;
+        for (std::size_t start = 0; start < prepared.size();) {
+            const std::size_t end = std::min(prepared.find(' ', start), prepared.size());
+            if (end > start)
+                words.push_back(prepared.substr(start, end - start));
+            start = end + 1;
+        }
+        std::string key;
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            key.assign(words[i]);
+            for (std::size_t next = i + 1;; ++next) {
+                if (const auto found = m_counts.find(key); found != m_counts.end())
+                    ++found->second;
+                if (next == words.size() || !m_prefixes.count(key))
+                    break;
+                key += ' ';
+                key += words[next];
+            }
+        }
+    }
+
+    std::int32_t of(std::string_view form) const { return m_counts.at(toUpperAscii(form)); }
+
+private:
+    std::unordered_map<std::string, std::int32_t> m_counts;
+    std::unordered_set<std::string> m_prefixes; // the first words of the forms with more than one
+};
+
+} // namespace
+
 ContractionTally tallyContractions(std::string_view firstText, std::string_view secondText)
 {
-    // Counting only reads the prepared texts, so one preparation per side serves every count.
-    const std::string first = prepareContractionSearchText(firstText);
-    const std::string second = prepareContractionSearchText(secondText);
+    FormCounts first;
+    first.countIn(prepareContractionSearchText(firstText));
+    FormCounts second;
+    second.countIn(prepareContractionSearchText(secondText));
     ContractionTally tally;
-    for (const ContractionPair& pair : pairs) {
-        updateForRow(tally, countContractionForm(first, pair.contracted), countContractionForm(first, pair.full),
-            countContractionForm(second, pair.contracted), countContractionForm(second, pair.full));
-    }
+    for (const ContractionPair& pair : pairs)
+        updateForRow(tally, first.of(pair.contracted), first.of(pair.full), second.of(pair.contracted), second.of(pair.full));
     return tally;
 }
 

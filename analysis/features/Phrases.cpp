@@ -1,6 +1,6 @@
 #include "analysis/features/Phrases.h"
 
-#include "analysis/features/PhraseMatcher.h"
+#include "analysis/profile/PatternMatcher.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -13,16 +13,17 @@ namespace {
 // overlapping: a run of n spaces becomes ceil(n / 2) spaces. Returns whether anything changed.
 bool halveSpaceRuns(std::string& text)
 {
-    if (text.find("  ") == std::string::npos)
+    std::size_t read = 0;
+    while (read + 1 < text.size() && !(text[read] == ' ' && text[read + 1] == ' '))
+        ++read;
+    if (read + 1 >= text.size())
         return false;
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        result += text[i];
-        if (text[i] == ' ' && i + 1 < text.size() && text[i + 1] == ' ')
-            ++i;
+    std::size_t write = read;
+    while (read < text.size()) {
+        text[write++] = text[read];
+        read += text[read] == ' ' && read + 1 < text.size() && text[read + 1] == ' ' ? 2 : 1;
     }
-    text = std::move(result);
+    text.resize(write);
     return true;
 }
 
@@ -60,7 +61,7 @@ struct PhraseSearch {
 // between spaces or text edges. An occurrence glued to other characters is rejected, and the
 // search goes on after the end of the word that occurrence ends in, so an occurrence starting
 // inside the skipped stretch is not examined.
-std::vector<PhraseSearch> searchPhrases(const std::string& text, const PhraseMatcher& matcher)
+std::vector<PhraseSearch> searchPhrases(const std::string& text, const PatternMatcher& matcher)
 {
     std::vector<std::size_t> spaces;
     for (std::size_t i = 0; i < text.size(); ++i)
@@ -103,7 +104,7 @@ std::int32_t countPhrases(std::string_view text, const StringList& phrases)
     }
     if (entries.empty())
         return 0;
-    const PhraseMatcher matcher(entries);
+    const PatternMatcher matcher(entries);
 
     // Every rejected occurrence halves the text's space runs once more. Each entry searches the
     // text as it was when the entry began; the entries after it see the reduced text, so a phrase

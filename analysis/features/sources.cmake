@@ -1,7 +1,6 @@
 target_sources(quendry_analysis PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Contractions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Habits.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/PhraseMatcher.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Phrases.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Spacing.cpp
 )

@@ -1,6 +1,11 @@
 #include "analysis/profile/Emoticons.h"
 
+#include "analysis/profile/Characters.h"
+#include "analysis/profile/PatternMatcher.h"
+
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace quendry {
@@ -9,6 +14,16 @@ namespace {
 // The marks an emoticon word may follow, with no, one or two spaces between, in the order they
 // are tried.
 constexpr std::array<std::string_view, 9> markPrefixes{".", ". ", ".  ", "!", "! ", "!  ", "?", "? ", "?  "};
+
+// Most items never occur. An item that starts with a mark is found fastest by looking for that
+// mark, which is rare in prose; one that starts with a letter, by a skipping search.
+bool contains(std::string_view text, std::string_view pattern)
+{
+    if (pattern.size() < 4 || !isLetter(pattern.front()))
+        return text.find(pattern) != std::string_view::npos;
+    const std::boyer_moore_horspool_searcher searcher(pattern.begin(), pattern.end());
+    return std::search(text.begin(), text.end(), searcher) != text.end();
+}
 
 // Deletes the first occurrence of the pattern, all but its first `kept` characters, again and
 // again until the text holds none; returns the number of deletions.
@@ -22,7 +37,7 @@ constexpr std::array<std::string_view, 9> markPrefixes{".", ". ", ".  ", "!", "!
 std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::size_t kept)
 {
     // An empty pattern (an empty list item) would match everywhere and delete nothing.
-    if (pattern.size() <= kept || text.find(pattern) == std::string::npos)
+    if (pattern.size() <= kept || !contains(text, pattern))
         return 0;
     std::string result;
     result.reserve(text.size());
@@ -38,33 +53,33 @@ std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::
     return count;
 }
 
-constexpr bool isSentenceMark(char c) { return c == '.' || c == '!' || c == '?'; }
-
-std::vector<std::size_t> markPositions(std::string_view text)
+// Which of the patterns occur in the text, found in one pass over it.
+std::vector<bool> occurring(const PatternMatcher& matcher, std::string_view text)
 {
-    std::vector<std::size_t> positions;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (isSentenceMark(text[i]))
-            positions.push_back(i);
-    }
-    return positions;
+    std::vector<bool> found(matcher.patternCount(), false);
+    matcher.scan(text, [&](std::uint32_t id, std::size_t) { found[id] = true; });
+    return found;
 }
 
-// Whether one of the mark prefixes followed by the word occurs in the text: a mark, no, one or two
-// spaces, then the word. Checking the marks alone is far cheaper than nine searches of the text.
-bool followsAMark(std::string_view text, const std::vector<std::size_t>& marks, std::string_view word)
+// Deletes every pattern in turn, as deleteRepeatedly does, keeping the first `kept` characters of
+// each occurrence. Most patterns never occur: one pass of an automaton tells which do, and it is
+// run again only after a deletion, which may have joined the text into new occurrences.
+std::int32_t deleteEach(std::string& text, const std::vector<std::string>& patterns, std::size_t kept)
 {
-    for (const std::size_t mark : marks) {
-        std::size_t at = mark + 1;
-        for (int spaces = 0; spaces <= 2; ++spaces) {
-            if (text.substr(at).starts_with(word))
-                return true;
-            if (at == text.size() || text[at] != ' ')
-                break;
-            ++at;
-        }
+    if (patterns.empty())
+        return 0;
+    const PatternMatcher matcher(patterns);
+    std::vector<bool> present = occurring(matcher, text);
+    std::int32_t count = 0;
+    for (std::size_t index = 0; index < patterns.size(); ++index) {
+        if (!present[matcher.idOf()[index]])
+            continue;
+        const std::int32_t deleted = deleteRepeatedly(text, patterns[index], kept);
+        count += deleted;
+        if (deleted > 0)
+            present = occurring(matcher, text);
     }
-    return false;
+    return count;
 }
 
 } // namespace
@@ -75,28 +90,23 @@ std::int32_t countEmoticons(std::string& text, std::int32_t okCount, const Strin
     std::int32_t count = okCount;
 
     // The normaliser has already taken out and counted every "ok" that stands as a word; here it
-    // would also be found inside words such as "book".
-    for (const std::string& emoticon : emoticons) {
-        if (emoticon != "ok")
-            count += deleteRepeatedly(text, emoticon, 0);
-    }
+    // would also be found inside words such as "book". An empty item would match everywhere.
+    std::vector<std::string> groups;
+    for (const std::string& emoticon : emoticons)
+        if (emoticon != "ok" && !emoticon.empty())
+            groups.push_back(emoticon);
+    count += deleteEach(text, groups, 0);
 
     // An emoticon word counts only straight after a sentence mark; the mark stays, so that the
     // sentence still ends there.
-    std::vector<std::size_t> marks = markPositions(text);
+    std::vector<std::string> wordsAfterMarks;
     for (const std::string& word : emoticonWords) {
-        // An empty word would match after every mark and delete nothing, for ever.
-        if (word.empty() || !followsAMark(text, marks, word))
+        if (word.empty())
             continue;
-        const std::int32_t before = count;
-        for (const std::string_view prefix : markPrefixes) {
-            std::string pattern(prefix);
-            pattern += word;
-            count += deleteRepeatedly(text, pattern, 1);
-        }
-        if (count != before)
-            marks = markPositions(text);
+        for (const std::string_view prefix : markPrefixes)
+            wordsAfterMarks.push_back(std::string(prefix) + word);
     }
+    count += deleteEach(text, wordsAfterMarks, 1);
     return count;
 }
 

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quendry {
+
+// Finds every occurrence of a set of patterns in a text in one pass (an Aho-Corasick automaton).
+// Occurrences are reported in order of their end; for any one pattern that is also the order of
+// their start.
+class PatternMatcher {
+public:
+    // Patterns must not be empty; equal patterns share one id, the index of their first copy.
+    explicit PatternMatcher(const std::vector<std::string>& patterns);
+
+    std::size_t patternCount() const { return m_lengths.size(); }
+    std::size_t patternLength(std::size_t id) const { return m_lengths[id]; }
+    // The id of each pattern as given: the index of the first pattern equal to it.
+    const std::vector<std::uint32_t>& idOf() const { return m_idOf; }
+
+    // Calls report(id, start) for every occurrence of every pattern.
+    template <typename Report>
+    void scan(std::string_view text, Report&& report) const
+    {
+        std::uint32_t node = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            node = m_next[node * m_classCount + m_classOf[static_cast<unsigned char>(text[i])]];
+            for (std::int32_t output = m_output[node]; output >= 0; output = m_output[m_outputNext[static_cast<std::size_t>(output)]]) {
+                const auto id = m_pattern[static_cast<std::size_t>(output)];
+                report(id, i + 1 - m_lengths[id]);
+            }
+        }
+    }
+
+private:
+    // The automaton as a table: the next node for every node and class of byte. Bytes that occur
+    // in no pattern share class 0, which leads back to the root from everywhere.
+    std::uint32_t m_classOf[256] = {};
+    std::size_t m_classCount = 1;
+    std::vector<std::uint32_t> m_next;
+    // For each node, the nearest node on its failure chain (itself included) where a pattern ends,
+    // or -1; m_outputNext[n] is the node to look at after n, whose m_output continues the chain.
+    std::vector<std::int32_t> m_output;
+    std::vector<std::uint32_t> m_outputNext;
+    std::vector<std::uint32_t> m_pattern; // the pattern that ends at a node
+    std::vector<std::size_t> m_lengths;
+    std::vector<std::uint32_t> m_idOf;
+};
+
+} // namespace quendry
