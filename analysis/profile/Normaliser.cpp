@@ -24,6 +24,21 @@ bool endsWithUpper(const std::string& text, std::string_view upperSuffix)
     return true;
 }
 
+bool containsUpper(std::string_view text, std::string_view upperNeedle)
+{
+    const char first = upperNeedle.front();
+    for (std::size_t i = 0; i + upperNeedle.size() <= text.size(); ++i) {
+        if (toUpperAscii(text[i]) != first)
+            continue;
+        std::size_t k = 1;
+        while (k < upperNeedle.size() && toUpperAscii(text[i + k]) == upperNeedle[k])
+            ++k;
+        if (k == upperNeedle.size())
+            return true;
+    }
+    return false;
+}
+
 // Drops the end of the written text back to its last Separator, that Separator included; all of
 // it when there is none.
 void dropBackToSeparator(std::string& out)
@@ -102,17 +117,21 @@ std::string removePaths(std::string_view text)
 }
 
 // A letter and a full stop go after a space, and at the very start of a text of three or more
-// characters.
+// characters. Only a full stop completes a match, so the text is copied up to each full stop.
 std::string removeInitials(std::string_view text)
 {
+    std::size_t i = 0;
+    while (i + 2 < text.size() && isLetter(text[i]) && text[i + 1] == '.')
+        i += 2; // another character follows, so the text is long enough
     std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        if (out.size() == 2 && isLetter(out[0]) && out[1] == '.')
-            out.clear(); // another character follows, so the text is long enough
-        out += c;
+    out.reserve(text.size() - i);
+    while (i < text.size()) {
+        const std::size_t stop = text.find('.', i);
+        const std::size_t end = stop == std::string_view::npos ? text.size() : stop + 1;
+        out.append(text.data() + i, end - i);
+        i = end;
         const std::size_t n = out.size();
-        if (n >= 3 && out[n - 1] == '.' && isLetter(out[n - 2]) && out[n - 3] == ' ')
+        if (stop != std::string_view::npos && n >= 3 && isLetter(out[n - 2]) && out[n - 3] == ' ')
             out.resize(n - 2);
     }
     return out;
@@ -138,29 +157,31 @@ std::string removeOks(std::string_view text, std::int32_t& removed)
     return out;
 }
 
-// Three or more equal letters in a row go. A removal can join two runs of the same letter, so the
-// written text is kept as runs and a new run first merges with the last one.
+// Three or more equal letters in a row go. A removal can join two runs of the same letter, so a
+// new run first merges with the end of what is written (where a letter never stands three times).
 std::string removeStretchedLetters(std::string_view text)
 {
-    std::vector<std::pair<char, std::size_t>> runs;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t end = i;
-        while (end < text.size() && text[end] == text[i])
-            ++end;
-        const char c = text[i];
-        std::size_t length = end - i;
-        if (!runs.empty() && runs.back().first == c) {
-            length += runs.back().second;
-            runs.pop_back();
-        }
-        if (!(isLetter(c) && length >= 3))
-            runs.emplace_back(c, length);
-        i = end;
-    }
     std::string out;
     out.reserve(text.size());
-    for (const auto& [c, length] : runs)
-        out.append(length, c);
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        std::size_t end = i + 1;
+        while (end < text.size() && text[end] == c)
+            ++end;
+        if (!isLetter(c)) {
+            out.append(text.data() + i, end - i);
+            i = end;
+            continue;
+        }
+        std::size_t written = 0;
+        while (written < out.size() && out[out.size() - 1 - written] == c)
+            ++written;
+        if (written + (end - i) >= 3)
+            out.resize(out.size() - written);
+        else
+            out.append(text.data() + i, end - i);
+        i = end;
+    }
     return out;
 }
 
@@ -169,10 +190,17 @@ std::string removeStretchedLetters(std::string_view text)
 NormalisedText normaliseText(std::string_view input)
 {
     NormalisedText result;
-    std::string text = removeAddresses(input, "HTTP");
-    text = removeAddresses(text, "WWW");
-    text = removeMailTokens(text);
-    text = removePaths(text);
+    // Most texts hold no address, mail token or path; those steps are skipped when their mark is
+    // missing.
+    std::string text(input);
+    if (containsUpper(text, "HTTP"))
+        text = removeAddresses(text, "HTTP");
+    if (containsUpper(text, "WWW"))
+        text = removeAddresses(text, "WWW");
+    if (text.find('@') != std::string::npos)
+        text = removeMailTokens(text);
+    if (text.find('/') != std::string::npos)
+        text = removePaths(text);
     text = removeInitials(text);
     text = removeOks(text, result.okCount);
     text = removeStretchedLetters(text);
