@@ -157,6 +157,8 @@ void MainWindow::applySelectedTheme()
     if (name.isEmpty())
         name = ThemeManager::classicName();
     m_themes->apply(name == ThemeManager::classicName() ? QString() : name);
+    m_upperPane->refreshTextColor();
+    m_lowerPane->refreshTextColor();
     applyStoredColors();
 }
 
@@ -358,6 +360,8 @@ void MainWindow::fillThemeSelector(const QString& storedSkin)
     const QString skin = m_themes->hasTheme(storedSkin) ? storedSkin : ThemeManager::classicName();
     m_themeSelector->setCurrentText(skin);
     m_themes->apply(skin == ThemeManager::classicName() ? QString() : skin);
+    m_upperPane->refreshTextColor();
+    m_lowerPane->refreshTextColor();
 }
 
 void MainWindow::loadPanes()

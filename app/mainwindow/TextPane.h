@@ -31,6 +31,9 @@ public:
     // The colour of text that carries no colour of its own.
     ColorValue textColor() const { return m_textColor; }
     void setTextColor(ColorValue color);
+    // Takes a desktop colour afresh from the application's palette, as after a change of theme.
+    // The pane also does so by itself when the palette-change event reaches it.
+    void refreshTextColor() { applyTextColor(); }
 
     // The "Save sample as..." button stays disabled until the sample library is there.
     void setSampleSavingEnabled(bool enabled);

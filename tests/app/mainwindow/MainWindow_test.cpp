@@ -84,6 +84,7 @@ private slots:
     void closeAndRestartKeepsPanesAndTheme();
     void classicSwitchesTheThemeOff();
     void unknownStoredThemeGivesClassic();
+    void windowTextFollowsTheTheme();
     void missingDictionaryEndsTheProgram();
     void plainTextPaneFile();
     void unreadablePaneFileIsLeftAlone();
@@ -287,6 +288,25 @@ void MainWindowTest::unknownStoredThemeGivesClassic()
     QVERIFY(selector->count() >= 3);
     QCOMPARE(selector->currentText(), QStringLiteral("Classic"));
     QCOMPARE(window.activeTheme(), QString());
+}
+
+void MainWindowTest::windowTextFollowsTheTheme()
+{
+    GuiTestFolder folder;
+    folder.settings().setText(Setting::StrColor, QStringLiteral("0"));
+    MainWindow window(folder.settings(), folder.folder());
+    const QPalette classic = QApplication::palette();
+    QCOMPARE(paneTextColor(window, Pane::Upper), classic.color(QPalette::Text));
+
+    chooseTheme(window, QStringLiteral("Dark"));
+    const QColor darkText = QApplication::palette().color(QPalette::Text);
+    QVERIFY(darkText != classic.color(QPalette::Text));
+    QCOMPARE(paneTextColor(window, Pane::Upper), darkText);
+    QCOMPARE(paneTextColor(window, Pane::Lower), darkText);
+
+    chooseTheme(window, QStringLiteral("Classic"));
+    QCOMPARE(QApplication::palette().color(QPalette::Window), classic.color(QPalette::Window));
+    QCOMPARE(paneTextColor(window, Pane::Upper), classic.color(QPalette::Text));
 }
 
 void MainWindowTest::missingDictionaryEndsTheProgram()
