@@ -34,7 +34,7 @@ bool contains(std::string_view text, std::string_view pattern)
 // is deleted as soon as the copy ends with it. The first occurrence is the one that ends first,
 // the copy up to there holds none, and what a deletion leaves of it held none before, so this
 // deletes the same occurrences in the same order.
-std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::size_t kept)
+std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::size_t kept, std::vector<std::size_t>& joins)
 {
     // An empty pattern (an empty list item) would match everywhere and delete nothing.
     if (pattern.size() <= kept || !contains(text, pattern))
@@ -46,6 +46,7 @@ std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::
         result += c;
         if (c == pattern.back() && result.ends_with(pattern)) {
             result.resize(result.size() - pattern.size() + kept);
+            joins.push_back(result.size());
             ++count;
         }
     }
@@ -62,22 +63,34 @@ std::vector<bool> occurring(const PatternMatcher& matcher, std::string_view text
 }
 
 // Deletes every pattern in turn, as deleteRepeatedly does, keeping the first `kept` characters of
-// each occurrence. Most patterns never occur: one pass of an automaton tells which do, and it is
-// run again only after a deletion, which may have joined the text into new occurrences.
+// each occurrence. Most patterns never occur: one pass of an automaton tells which do. A deletion
+// may join the text into new occurrences, but only across the place where it joined, so only the
+// stretches around those places are searched again.
 std::int32_t deleteEach(std::string& text, const std::vector<std::string>& patterns, std::size_t kept)
 {
     if (patterns.empty())
         return 0;
-    const PatternMatcher matcher(patterns);
-    std::vector<bool> present = occurring(matcher, text);
+    const auto matcher = PatternMatcher::forPatterns(patterns);
+    std::vector<bool> present = occurring(*matcher, text);
+    std::size_t longest = 0;
+    for (const std::string& pattern : patterns)
+        longest = std::max(longest, pattern.size());
     std::int32_t count = 0;
+    std::vector<std::size_t> joins;
     for (std::size_t index = 0; index < patterns.size(); ++index) {
-        if (!present[matcher.idOf()[index]])
+        if (!present[matcher->idOf()[index]])
             continue;
-        const std::int32_t deleted = deleteRepeatedly(text, patterns[index], kept);
-        count += deleted;
-        if (deleted > 0)
-            present = occurring(matcher, text);
+        joins.clear();
+        count += deleteRepeatedly(text, patterns[index], kept, joins);
+        for (const std::size_t join : joins) {
+            // A later deletion of the same pass may have cut back past an earlier join; the text
+            // there is covered by that later join.
+            const std::size_t from = join >= longest ? join - longest + 1 : 0;
+            if (from >= text.size())
+                continue;
+            const std::string_view around = std::string_view(text).substr(from, 2 * longest);
+            matcher->scan(around, [&](std::uint32_t id, std::size_t) { present[id] = true; });
+        }
     }
     return count;
 }

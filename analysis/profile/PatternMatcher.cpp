@@ -1,6 +1,7 @@
 #include "analysis/profile/PatternMatcher.h"
 
 #include <map>
+#include <mutex>
 
 namespace quendry {
 
@@ -77,6 +78,28 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
             }
         }
     }
+    for (std::uint32_t& target : m_next)
+        if (m_output[target] >= 0)
+            target |= hasOutput;
+}
+
+std::shared_ptr<const PatternMatcher> PatternMatcher::forPatterns(const std::vector<std::string>& patterns)
+{
+    struct Entry {
+        std::vector<std::string> patterns;
+        std::shared_ptr<const PatternMatcher> matcher;
+    };
+    static std::mutex mutex;
+    static std::vector<Entry> cache; // the few pattern lists of the program, newest last
+    const std::lock_guard lock(mutex);
+    for (const Entry& entry : cache)
+        if (entry.patterns == patterns)
+            return entry.matcher;
+    constexpr std::size_t kept = 8;
+    if (cache.size() == kept)
+        cache.erase(cache.begin());
+    cache.push_back({patterns, std::make_shared<const PatternMatcher>(patterns)});
+    return cache.back().matcher;
 }
 
 } // namespace quendry

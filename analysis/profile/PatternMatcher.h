@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,10 @@ public:
     // Patterns must not be empty; equal patterns share one id, the index of their first copy.
     explicit PatternMatcher(const std::vector<std::string>& patterns);
 
+    // A matcher for these patterns, built once and kept for the next calls with equal patterns:
+    // the reference lists never change, and building takes longer than a scan of a short text.
+    static std::shared_ptr<const PatternMatcher> forPatterns(const std::vector<std::string>& patterns);
+
     std::size_t patternCount() const { return m_lengths.size(); }
     std::size_t patternLength(std::size_t id) const { return m_lengths[id]; }
     // The id of each pattern as given: the index of the first pattern equal to it.
@@ -26,7 +31,10 @@ public:
     {
         std::uint32_t node = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
-            node = m_next[node * m_classCount + m_classOf[static_cast<unsigned char>(text[i])]];
+            const std::uint32_t next = m_next[node * m_classCount + m_classOf[static_cast<unsigned char>(text[i])]];
+            node = next & ~hasOutput;
+            if (!(next & hasOutput))
+                continue;
             for (std::int32_t output = m_output[node]; output >= 0; output = m_output[m_outputNext[static_cast<std::size_t>(output)]]) {
                 const auto id = m_pattern[static_cast<std::size_t>(output)];
                 report(id, i + 1 - m_lengths[id]);
@@ -37,6 +45,9 @@ public:
 private:
     // The automaton as a table: the next node for every node and class of byte. Bytes that occur
     // in no pattern share class 0, which leads back to the root from everywhere.
+    // Set in a transition whose target has a pattern ending on its failure chain, so that the scan
+    // looks at the outputs only then.
+    static constexpr std::uint32_t hasOutput = 0x80000000u;
     std::uint32_t m_classOf[256] = {};
     std::size_t m_classCount = 1;
     std::vector<std::uint32_t> m_next;
