@@ -179,14 +179,18 @@ public:
         }
         std::string key;
         for (std::size_t i = 0; i < words.size(); ++i) {
+            if (const auto found = m_counts.find(words[i]); found != m_counts.end())
+                ++found->second;
+            if (!m_prefixes.count(words[i]))
+                continue;
             key.assign(words[i]);
-            for (std::size_t next = i + 1;; ++next) {
-                if (const auto found = m_counts.find(key); found != m_counts.end())
-                    ++found->second;
-                if (next == words.size() || !m_prefixes.count(key))
-                    break;
+            for (std::size_t next = i + 1; next < words.size(); ++next) {
                 key += ' ';
                 key += words[next];
+                if (const auto found = m_counts.find(key); found != m_counts.end())
+                    ++found->second;
+                if (!m_prefixes.count(key))
+                    break;
             }
         }
     }
@@ -194,8 +198,8 @@ public:
     std::int32_t of(std::string_view form) const { return m_counts.at(toUpperAscii(form)); }
 
 private:
-    std::unordered_map<std::string, std::int32_t> m_counts;
-    std::unordered_set<std::string> m_prefixes; // the first words of the forms with more than one
+    std::unordered_map<std::string, std::int32_t, TextHash, std::equal_to<>> m_counts;
+    std::unordered_set<std::string, TextHash, std::equal_to<>> m_prefixes; // the first words of the forms with more than one
 };
 
 } // namespace

@@ -104,7 +104,8 @@ std::int32_t countPhrases(std::string_view text, const StringList& phrases)
     }
     if (entries.empty())
         return 0;
-    const PatternMatcher matcher(entries);
+    const auto shared = PatternMatcher::forPatterns(entries);
+    const PatternMatcher& matcher = *shared;
 
     // Every rejected occurrence halves the text's space runs once more. Each entry searches the
     // text as it was when the entry began; the entries after it see the reduced text, so a phrase

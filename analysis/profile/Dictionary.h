@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/profile/Characters.h"
+
 #include <filesystem>
 #include <istream>
 #include <string>
@@ -28,11 +30,7 @@ public:
     bool empty() const { return m_words.empty(); }
 
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-    };
-    std::unordered_set<std::string, Hash, std::equal_to<>> m_words;
+    std::unordered_set<std::string, TextHash, std::equal_to<>> m_words;
     std::string m_text; // upper-cased, up to the first NUL
 };
 
