@@ -33,7 +33,6 @@ public:
 
     int frame() const { return m_frame; }
     void showFrame(int frame);
-    bool isAnimating() const { return m_nextStep < m_steps.size() || m_timer.isActive(); }
 
     // Plays an animation; done runs once its last frame shows. A new animation replaces one that
     // is still playing, whose done is then dropped.
