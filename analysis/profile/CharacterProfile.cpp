@@ -57,115 +57,106 @@ CharacterProfile profileCharacters(std::string_view text, WordClassifier& classi
 {
     CharacterProfile p;
     const std::size_t n = text.size();
-    std::string token;
     std::string previousToken;
     bool skipNext = false;
-    std::string symbolRun;
     std::unordered_map<std::string, std::size_t> symbolRunIndex;
-    bool insideWordRun = false;
     std::int64_t transitions = 0;
-    int pendingProgress = 0;
 
-    const auto at = [&](std::size_t i) { return text[i]; };
-    const auto isDigitAt = [&](std::size_t i, std::ptrdiff_t offset) {
-        const auto k = static_cast<std::ptrdiff_t>(i) + offset;
-        return k >= 0 && static_cast<std::size_t>(k) < n && isDigit(text[static_cast<std::size_t>(k)]);
-    };
+    // Word tokens and symbol runs are stretches of neighbouring characters, kept as the position
+    // where the current one began.
+    constexpr std::size_t none = static_cast<std::size_t>(-1);
+    std::size_t tokenStart = none;
+    std::size_t runStart = none;
 
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = at(i);
-        const unsigned char value = code(c);
-        const bool last = i + 1 == n;
-        const bool followedBySpace = !last && (at(i + 1) == ' ' || at(i + 1) == '\r');
-        const bool precededBySpace = i > 0 && at(i - 1) == ' ';
+    const auto digitAt = [&](std::size_t i) { return i < n && isDigit(text[i]); };
 
-        if (value >= 123 && value <= 191)
-            addSpecialChar(p.specialChars, c);
+    for (std::size_t start = 0; start < n; start += progressBatch) {
+        const std::size_t stop = std::min(n, start + progressBatch);
+        for (std::size_t i = start; i < stop; ++i) {
+            const char c = text[i];
+            const unsigned char value = code(c);
+            const bool last = i + 1 == n;
+            const char next = last ? '\0' : text[i + 1];
+            const char previous = i == 0 ? '\0' : text[i - 1];
 
-        if (++pendingProgress == progressBatch) {
-            progress.advanced(pendingProgress);
-            pendingProgress = 0;
+            if (value >= 123 && value <= 191)
+                addSpecialChar(p.specialChars, c);
+
+            const bool letter = isLetter(c);
+            if (letter) {
+                ++p.letterCount;
+                if (c == 'i' && !p.lowercaseIFlag && (i == 0 || previous == ' ') && (last || next == ' '))
+                    p.lowercaseIFlag = true;
+            } else if (!isDigit(c) && c != ' ' && c != '\r' && c != '\n') {
+                // A mark: every one but the everyday . , ? - counts as another symbol, except an
+                // apostrophe inside a word; then the marks that are counted one by one.
+                if (c != '.' && c != ',' && c != '?' && c != '-'
+                    && !(c == '\'' && i > 0 && !last && isLetter(previous) && isLetter(next)))
+                    ++p.otherSymbolCount;
+                if (c == ';')
+                    ++p.semicolonCount;
+                if (!(i > 0 && isDigit(previous)) && !digitAt(i + 1)) {
+                    if (c == '(') ++p.openParenCount;
+                    else if (c == ')') ++p.closeParenCount;
+                    else if (isDoubleQuote(c)) ++p.doubleQuoteCount;
+                    else if (c == '!') ++p.exclamationCount;
+                    else if (c == ':') ++p.colonCount;
+                    else if (c == '?') ++p.questionMarkCount;
+                    else if (c == ',') ++p.commaCount;
+                    else if (c == '.' && next != '.') ++p.periodCount;
+                }
+                if (next == ' ' || next == '\r') {
+                    if (c == ')') ++p.closeParenSpaceCount;
+                    else if (c == '(') ++p.openParenSpaceCount;
+                    else if (isDoubleQuote(c)) ++p.quoteSpaceCount;
+                    else if (c == '?') ++p.questionSpaceCount;
+                    else if (c == ',') ++p.commaSpaceCount;
+                    else if (c == '.') ++p.periodSpaceCount;
+                }
+                if (i > 0 && previous == ' ') {
+                    if (c == '?') ++p.spaceQuestionCount;
+                    else if (isDoubleQuote(c)) ++p.spaceQuoteCount;
+                    else if (c == ',') ++p.spaceCommaCount;
+                    else if (c == '.') ++p.spacePeriodCount;
+                    else if (c == '(') ++p.spaceOpenParenCount;
+                    else if (c == ')') ++p.spaceCloseParenCount;
+                }
+            }
+
+            // Word tokens: letters and apostrophes; outer apostrophes are stripped when a token ends.
+            const bool wordCharacter = letter || c == '\'';
+            if (wordCharacter && tokenStart == none)
+                tokenStart = i;
+            if ((!wordCharacter || last) && tokenStart != none) {
+                std::string_view token = text.substr(tokenStart, (wordCharacter ? i + 1 : i) - tokenStart);
+                while (!token.empty() && token.front() == '\'')
+                    token.remove_prefix(1);
+                while (!token.empty() && token.back() == '\'')
+                    token.remove_suffix(1);
+                if (!skipNext)
+                    classifier.classify(previousToken, token, skipNext);
+                else
+                    skipNext = false;
+                ++p.wordTokenCount;
+                previousToken.assign(token);
+                tokenStart = none;
+            }
+
+            const bool symbolCharacter = isSymbolCharacter(c);
+            if (symbolCharacter && runStart == none)
+                runStart = i;
+            if ((!symbolCharacter || last) && runStart != none) {
+                const std::size_t end = symbolCharacter ? i + 1 : i;
+                if (end - runStart >= 2)
+                    countSymbolRun(p, symbolRunIndex, std::string(text.substr(runStart, end - runStart)));
+                runStart = none;
+            }
+
+            if ((value >= 65) != (i > 0 && code(previous) >= 65))
+                ++transitions;
         }
-
-        if (!isLetter(c) && !isDigit(c) && c != ' ' && c != '\r' && c != '\n' && c != '.' && c != ','
-            && c != '?' && c != '-') {
-            const bool contractionApostrophe = c == '\'' && i > 0 && !last && isLetter(at(i - 1)) && isLetter(at(i + 1));
-            if (!contractionApostrophe)
-                ++p.otherSymbolCount;
-        }
-
-        if (!p.lowercaseIFlag && c == 'i' && (i == 0 || at(i - 1) == ' ') && (last || at(i + 1) == ' '))
-            p.lowercaseIFlag = true;
-
-        if (c == ';')
-            ++p.semicolonCount;
-        if (isLetter(c))
-            ++p.letterCount;
-
-        if (!isDigitAt(i, -1) && !isDigitAt(i, 1)) {
-            if (c == '(') ++p.openParenCount;
-            else if (c == ')') ++p.closeParenCount;
-            else if (isDoubleQuote(c)) ++p.doubleQuoteCount;
-            else if (c == '!') ++p.exclamationCount;
-            else if (c == ':') ++p.colonCount;
-            else if (c == '?') ++p.questionMarkCount;
-            else if (c == ',') ++p.commaCount;
-            else if (c == '.' && (last || at(i + 1) != '.')) ++p.periodCount;
-        }
-
-        if (followedBySpace) {
-            if (c == ')') ++p.closeParenSpaceCount;
-            else if (c == '(') ++p.openParenSpaceCount;
-            else if (isDoubleQuote(c)) ++p.quoteSpaceCount;
-            else if (c == '?') ++p.questionSpaceCount;
-            else if (c == ',') ++p.commaSpaceCount;
-            else if (c == '.') ++p.periodSpaceCount;
-        }
-
-        if (precededBySpace) {
-            if (c == '?') ++p.spaceQuestionCount;
-            else if (isDoubleQuote(c)) ++p.spaceQuoteCount;
-            else if (c == ',') ++p.spaceCommaCount;
-            else if (c == '.') ++p.spacePeriodCount;
-            else if (c == '(') ++p.spaceOpenParenCount;
-            else if (c == ')') ++p.spaceCloseParenCount;
-        }
-
-        // Word tokens: letters and apostrophes; outer apostrophes are stripped when a token ends.
-        const bool wordCharacter = isWordCharacter(c);
-        if (wordCharacter)
-            token += c;
-        if ((!wordCharacter || last) && !token.empty()) {
-            std::string_view stripped = token;
-            while (!stripped.empty() && stripped.front() == '\'')
-                stripped.remove_prefix(1);
-            while (!stripped.empty() && stripped.back() == '\'')
-                stripped.remove_suffix(1);
-            if (!skipNext)
-                classifier.classify(previousToken, stripped, skipNext);
-            else
-                skipNext = false;
-            ++p.wordTokenCount;
-            previousToken.assign(stripped);
-            token.clear();
-        }
-
-        const bool symbolCharacter = isSymbolCharacter(c);
-        if (symbolCharacter)
-            symbolRun += c;
-        if ((!symbolCharacter || last) && !symbolRun.empty()) {
-            countSymbolRun(p, symbolRunIndex, symbolRun);
-            symbolRun.clear();
-        }
-
-        const bool highCode = value >= 65;
-        if (highCode != insideWordRun) {
-            ++transitions;
-            insideWordRun = highCode;
-        }
+        progress.advanced(static_cast<int>(stop - start));
     }
-    if (pendingProgress > 0)
-        progress.advanced(pendingProgress);
 
     p.wordCount = static_cast<std::int32_t>(transitions / 2 + transitions % 2);
     return p;

@@ -42,9 +42,13 @@ std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::
     std::string result;
     result.reserve(text.size());
     std::int32_t count = 0;
-    for (const char c : text) {
-        result += c;
-        if (c == pattern.back() && result.ends_with(pattern)) {
+    // Only the pattern's last character can complete an occurrence: copy up to the next one at once.
+    const char last = pattern.back();
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t next = std::min(text.find(last, i), text.size() - 1);
+        result.append(text.data() + i, next + 1 - i);
+        i = next + 1;
+        if (result.back() == last && result.ends_with(pattern)) {
             result.resize(result.size() - pattern.size() + kept);
             joins.push_back(result.size());
             ++count;

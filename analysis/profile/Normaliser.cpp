@@ -54,9 +54,15 @@ std::string removeAddresses(std::string_view text, std::string_view upperPrefix)
 {
     std::string out;
     out.reserve(text.size());
+    const char last = upperPrefix.back();
     for (std::size_t i = 0; i < text.size(); ++i) {
-        out += text[i];
-        if (toUpperAscii(text[i]) != upperPrefix.back() || !endsWithUpper(out, upperPrefix))
+        // Only the prefix's last letter can complete a match: copy up to the next one at once.
+        std::size_t next = i;
+        while (next < text.size() && toUpperAscii(text[next]) != last)
+            ++next;
+        out.append(text.data() + i, std::min(next + 1, text.size()) - i);
+        i = next;
+        if (i >= text.size() || !endsWithUpper(out, upperPrefix))
             continue;
         out.resize(out.size() - upperPrefix.size());
         while (i + 1 < text.size() && !isSeparator(text[i + 1]))
@@ -73,10 +79,11 @@ std::string removeMailTokens(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '@') {
-            out += text[i];
-            continue;
-        }
+        const std::size_t at = std::min(text.find('@', i), text.size());
+        out.append(text.data() + i, at - i);
+        i = at;
+        if (i == text.size())
+            break;
         dropBackToSeparator(out);
         while (i + 1 < text.size() && !isSeparator(text[i + 1]))
             ++i;
@@ -105,8 +112,13 @@ std::string removePaths(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '/' || !endsWithDomain(out)) {
-            out += text[i];
+        const std::size_t slash = std::min(text.find('/', i), text.size());
+        out.append(text.data() + i, slash - i);
+        i = slash;
+        if (i == text.size())
+            break;
+        if (!endsWithDomain(out)) {
+            out += '/';
             continue;
         }
         while (i + 1 < text.size() && !isSeparator(text[i + 1]))
@@ -144,16 +156,17 @@ std::string removeOks(std::string_view text, std::int32_t& removed)
     std::string out;
     out.reserve(text.size());
     removed = 0;
-    for (std::size_t j = 0; j < text.size(); ++j) {
-        const bool ok = j + 1 < text.size() && text[j] == 'o' && text[j + 1] == 'k'
-            && (j == 0 || !isLetter(text[j - 1])) && (j + 2 >= text.size() || !isLetter(text[j + 2]));
-        if (ok) {
-            ++removed;
-            ++j;
-        } else {
-            out += text[j];
-        }
+    std::size_t copied = 0;
+    for (std::size_t j = text.find("ok"); j != std::string_view::npos; j = text.find("ok", j + 1)) {
+        const bool ok = (j == 0 || !isLetter(text[j - 1])) && (j + 2 >= text.size() || !isLetter(text[j + 2]));
+        if (!ok)
+            continue;
+        out.append(text.data() + copied, j - copied);
+        copied = j + 2;
+        ++removed;
+        ++j;
     }
+    out.append(text.data() + copied, text.size() - copied);
     return out;
 }
 
