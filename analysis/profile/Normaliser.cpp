@@ -174,9 +174,15 @@ std::string removeOks(std::string_view text, std::int32_t& removed)
 // new run first merges with the end of what is written (where a letter never stands three times).
 std::string removeStretchedLetters(std::string_view text)
 {
-    std::string out;
+    // Up to the first letter written three times, nothing changes.
+    std::size_t first = 0;
+    while (first + 2 < text.size() && !(isLetter(text[first]) && text[first + 1] == text[first] && text[first + 2] == text[first]))
+        ++first;
+    if (first + 2 >= text.size())
+        return std::string(text);
+    std::string out(text.substr(0, first));
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
+    for (std::size_t i = first; i < text.size();) {
         const char c = text[i];
         std::size_t end = i + 1;
         while (end < text.size() && text[end] == c)
