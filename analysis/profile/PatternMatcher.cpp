@@ -81,6 +81,12 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
     for (std::uint32_t& target : m_next)
         if (m_output[target] >= 0)
             target |= hasOutput;
+    if (nodes < 0x8000) {
+        m_next16.reserve(m_next.size());
+        for (const std::uint32_t target : m_next)
+            m_next16.push_back(static_cast<std::uint16_t>((target & ~hasOutput) | ((target & hasOutput) ? 0x8000u : 0u)));
+        m_next = {};
+    }
 }
 
 std::shared_ptr<const PatternMatcher> PatternMatcher::forPatterns(const std::vector<std::string>& patterns)

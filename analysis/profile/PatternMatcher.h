@@ -29,11 +29,21 @@ public:
     template <typename Report>
     void scan(std::string_view text, Report&& report) const
     {
-        std::uint32_t node = 0;
+        if (!m_next16.empty())
+            scanWith(m_next16, std::uint16_t{0x8000}, text, report);
+        else
+            scanWith(m_next, hasOutput, text, report);
+    }
+
+private:
+    template <typename Entry, typename Report>
+    void scanWith(const std::vector<Entry>& table, Entry flag, std::string_view text, Report& report) const
+    {
+        std::size_t node = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
-            const std::uint32_t next = m_next[node * m_classCount + m_classOf[static_cast<unsigned char>(text[i])]];
-            node = next & ~hasOutput;
-            if (!(next & hasOutput))
+            const Entry next = table[node * m_classCount + m_classOf[static_cast<unsigned char>(text[i])]];
+            node = static_cast<std::size_t>(next & static_cast<Entry>(~flag));
+            if (!(next & flag))
                 continue;
             for (std::int32_t output = m_output[node]; output >= 0; output = m_output[m_outputNext[static_cast<std::size_t>(output)]]) {
                 const auto id = m_pattern[static_cast<std::size_t>(output)];
@@ -42,7 +52,6 @@ public:
         }
     }
 
-private:
     // The automaton as a table: the next node for every node and class of byte. Bytes that occur
     // in no pattern share class 0, which leads back to the root from everywhere.
     // Set in a transition whose target has a pattern ending on its failure chain, so that the scan
@@ -51,6 +60,7 @@ private:
     std::uint32_t m_classOf[256] = {};
     std::size_t m_classCount = 1;
     std::vector<std::uint32_t> m_next;
+    std::vector<std::uint16_t> m_next16; // the same table in half the memory, when the nodes fit
     // For each node, the nearest node on its failure chain (itself included) where a pattern ends,
     // or -1; m_outputNext[n] is the node to look at after n, whose m_output continues the chain.
     std::vector<std::int32_t> m_output;
