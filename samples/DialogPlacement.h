@@ -12,7 +12,7 @@ namespace quendry {
 
 // A dialog's size and position in the settings store. The size comes back from stored values
 // (their defaults are written first when they are empty); the position comes back when both edges
-// are stored, otherwise the dialog opens at its design position, or centred on the screen when it
+// are stored, otherwise the dialog opens at its default position, or centred on the screen when it
 // has none. A stored position that has gone off every screen is brought back onto the desktop.
 class DialogPlacement {
 public:
