@@ -124,7 +124,7 @@ CharacterProfile profileCharacters(std::string_view text, WordClassifier& classi
             }
 
             // Word tokens: letters and apostrophes; outer apostrophes are stripped when a token ends.
-            const bool wordCharacter = letter || c == '\'';
+            const bool wordCharacter = isWordCharacter(c);
             if (wordCharacter && tokenStart == none)
                 tokenStart = i;
             if ((!wordCharacter || last) && tokenStart != none) {
