@@ -178,24 +178,26 @@ int main(int argc, char** argv)
         std::string first, second;
         std::string dictionaryText;
         quendry::Dictionary dictionary;
-        const auto prepareEngine = [&] {
+        const auto prepareTexts = [&] {
             first = c.first();
             second = c.second();
-            dictionary = quendry::Dictionary::fromFile(dictionaryPath);
             (void)quendry::ReferenceData::builtIn();
         };
-        const auto prepare = [&] {
-            first = c.first();
-            second = c.second();
+        // The engine gets the dictionary as the program loads it; the reference searches its text.
+        const auto prepareEngine = [&] {
+            prepareTexts();
+            dictionary = quendry::Dictionary::fromFile(dictionaryPath);
+        };
+        const auto prepareReference = [&] {
+            prepareTexts();
             dictionaryText = readFile(dictionaryPath);
-            (void)quendry::ReferenceData::builtIn();
         };
         const Measurement engine = measure(prepareEngine, [&] {
             (void)quendry::compareTexts(first, second, quendry::ReferenceData::builtIn(), dictionary);
         }, 600);
         Measurement plain;
         if (withReference)
-            plain = measure(prepare, [&] {
+            plain = measure(prepareReference, [&] {
                 (void)quendry::reference::compareTexts(first, second, quendry::builtInReferenceLists(), dictionaryText);
             }, 60);
         const std::size_t size = c.first().size() + c.second().size();

@@ -124,8 +124,6 @@ std::int32_t countPhrases(std::string_view text, const StringList& phrases)
             mayHaveSpaceRuns = halveSpaceRuns(prepared);
             changed = changed || mayHaveSpaceRuns;
         }
-        if (!mayHaveSpaceRuns)
-            halvings = rejections;
         if (changed)
             searches = searchPhrases(prepared, matcher);
         const PhraseSearch& search = searches[matcher.idOf()[e]];
