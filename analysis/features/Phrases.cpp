@@ -90,6 +90,102 @@ std::vector<PhraseSearch> searchPhrases(const std::string& text, const PatternMa
     return searches;
 }
 
+// The prepared text with every run of spaces made one space. A run of n spaces takes
+// ceil(log2(n)) halvings to become one space; the runs that need any are listed in order.
+struct CollapsedText {
+    struct Run {
+        std::size_t position; // of its one space in `text`
+        std::int32_t halvings;
+    };
+    std::string text;
+    std::vector<Run> runs;
+    std::int32_t mostHalvings = 0; // the halvings after which no pair of spaces is left
+};
+
+std::int32_t halvingsToOneSpace(std::size_t runLength)
+{
+    std::int32_t halvings = 0;
+    for (std::size_t length = 1; length < runLength; length *= 2)
+        ++halvings;
+    return halvings;
+}
+
+CollapsedText collapseSpaceRuns(std::string_view text)
+{
+    CollapsedText collapsed;
+    collapsed.text.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] != ' ') {
+            collapsed.text.push_back(text[i++]);
+            continue;
+        }
+        const std::size_t runEnd = std::min(text.find_first_not_of(' ', i), text.size());
+        if (runEnd - i > 1) {
+            const std::int32_t halvings = halvingsToOneSpace(runEnd - i);
+            collapsed.runs.push_back({collapsed.text.size(), halvings});
+            collapsed.mostHalvings = std::max(collapsed.mostHalvings, halvings);
+        }
+        collapsed.text.push_back(' ');
+        i = runEnd;
+    }
+    return collapsed;
+}
+
+// The count for entries without pairs of spaces, from one scan of the text with its space runs
+// collapsed. Such an entry can only occur where each space inside it is one space, so each text
+// version holds exactly the collapsed text's occurrences whose inner runs that version has
+// already halved to one space; and where an occurrence stands between spaces, and where the next
+// space after it is, is the same in every version. One scan therefore runs the search of every
+// phrase in every version side by side, and the entries then take their version's results.
+std::int32_t countInCollapsedText(std::string_view prepared, const std::vector<std::string>& entries, const PatternMatcher& matcher)
+{
+    const CollapsedText collapsed = collapseSpaceRuns(prepared);
+    const std::string& text = collapsed.text;
+    const auto versions = static_cast<std::size_t>(collapsed.mostHalvings) + 1;
+    const std::size_t patterns = matcher.patternCount();
+    std::vector<PhraseSearch> searches(versions * patterns); // version by version
+    std::size_t runsBefore = 0; // the runs before the end of the current occurrence
+    matcher.scan(text, [&](std::uint32_t id, std::size_t start) {
+        const std::size_t end = start + matcher.patternLength(id);
+        while (runsBefore < collapsed.runs.size() && collapsed.runs[runsBefore].position < end)
+            ++runsBefore;
+        std::int32_t firstVersion = 0;
+        for (std::size_t r = runsBefore; r > 0 && collapsed.runs[r - 1].position > start; --r)
+            firstVersion = std::max(firstVersion, collapsed.runs[r - 1].halvings);
+        const bool startsWord = start == 0 || text[start - 1] == ' ';
+        const bool endsWord = end == text.size() || text[end] == ' ';
+        std::size_t resumeAt = std::string::npos; // found when first needed
+        for (std::size_t version = static_cast<std::size_t>(firstVersion); version < versions; ++version) {
+            PhraseSearch& search = searches[version * patterns + id];
+            if (search.ended || start < search.resumeAt)
+                continue;
+            if (startsWord && endsWord) {
+                search.found = true;
+                search.ended = true;
+                continue;
+            }
+            ++search.rejections;
+            if (resumeAt == std::string::npos)
+                resumeAt = text.find(' ', end);
+            if (resumeAt == std::string::npos)
+                search.ended = true;
+            else
+                search.resumeAt = resumeAt;
+        }
+    });
+
+    // Each entry sees the version left by the rejections of the entries before it.
+    std::int32_t count = 0;
+    std::int64_t halvings = 0;
+    for (std::size_t e = 0; e < entries.size(); ++e) {
+        const PhraseSearch& search = searches[static_cast<std::size_t>(halvings) * patterns + matcher.idOf()[e]];
+        if (search.found)
+            ++count;
+        halvings = std::min<std::int64_t>(halvings + search.rejections, collapsed.mostHalvings);
+    }
+    return count;
+}
+
 } // namespace
 
 std::int32_t countPhrases(std::string_view text, const StringList& phrases)
@@ -109,10 +205,16 @@ std::int32_t countPhrases(std::string_view text, const StringList& phrases)
 
     // Every rejected occurrence halves the text's space runs once more. Each entry searches the
     // text as it was when the entry began; the entries after it see the reduced text, so a phrase
-    // written with three or four spaces inside can match later. The text therefore goes through a
-    // few versions, and once no pair of spaces is left, halving changes nothing: all phrases are
-    // searched at once in each version that some entry sees.
+    // written with three or four spaces inside can match later.
     std::string prepared = preparedPhraseText(text);
+    const bool entriesHaveSpacePairs = std::any_of(
+        entries.begin(), entries.end(), [](const std::string& entry) { return entry.find("  ") != std::string::npos; });
+    if (!entriesHaveSpacePairs)
+        return countInCollapsedText(prepared, entries, matcher);
+
+    // An entry with a pair of spaces inside can only occur in some versions of the text, not in
+    // the collapsed one: the versions are searched one after the other. Once no pair of spaces
+    // is left, halving changes nothing, so they are few.
     bool mayHaveSpaceRuns = true;
     std::int64_t halvings = 0; // applied to `prepared` so far
     std::int64_t rejections = 0;

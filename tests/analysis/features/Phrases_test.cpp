@@ -73,6 +73,15 @@ TEST(Phrases, rejectionsHalveTheTextsSpaceRunsForTheEntriesAfter)
     // An entry's own search goes on in the text as it was when the entry began.
     EXPECT_EQ(countPhrases("ax y x    y", {"x y"}), 0);
     EXPECT_EQ(countPhrases("ax y x    y", {"x y", "X Y"}), 1);
+    // An entry that keeps a pair of spaces once halved only matches a version of the text
+    // whose runs have come down to exactly that pair.
+    EXPECT_EQ(countPhrases("give x        y", {"x    y"}), 0);
+    EXPECT_EQ(countPhrases("give x        y", {"iv", "x    y"}), 1);
+    EXPECT_EQ(countPhrases("give x        y", {"iv", "gi", "x    y"}), 0);
+    // Runs of different lengths reach one space after different numbers of halvings.
+    EXPECT_EQ(countPhrases("a        b give", {"iv", "a b", "a b"}), 0);
+    EXPECT_EQ(countPhrases("a        b give", {"iv", "a b", "gi", "a b"}), 1);
+    EXPECT_EQ(countPhrases("x  y a    b give", {"a b", "x y", "iv", "a b"}), 2);
 }
 
 TEST(Phrases, sharedUnknownWordsAreListedOnceAndSorted)
