@@ -2,6 +2,8 @@
 
 #include "analysis/profile/Characters.h"
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -13,16 +15,59 @@ Dictionary Dictionary::fromText(std::string_view text)
     text = text.substr(0, text.find('\0'));
     Dictionary dictionary;
     dictionary.m_text = toUpperAscii(text);
-    const std::string& upper = dictionary.m_text;
+    const std::string_view upper = dictionary.m_text;
+    std::vector<std::string_view> stretches;
     std::size_t start = upper.find('#');
     while (start != std::string::npos) {
         const std::size_t end = upper.find('#', start + 1);
         if (end == std::string::npos)
             break;
-        dictionary.m_words.emplace(upper.substr(start + 1, end - start - 1));
+        stretches.push_back(upper.substr(start + 1, end - start - 1));
         start = end;
     }
+    std::size_t slots = 16;
+    while (slots < 2 * stretches.size())
+        slots *= 2;
+    dictionary.m_slots.assign(slots, Slot{});
+    dictionary.m_slotMask = slots - 1;
+    for (const std::string_view stretch : stretches)
+        dictionary.insert(stretch);
     return dictionary;
+}
+
+Dictionary::Slot Dictionary::slotFor(std::string_view shortWord)
+{
+    char bytes[16] = {};
+    std::memcpy(bytes, shortWord.data(), shortWord.size());
+    bytes[15] = static_cast<char>(shortWord.size());
+    Slot slot;
+    std::memcpy(&slot.low, bytes, 8);
+    std::memcpy(&slot.high, bytes + 8, 8);
+    return slot;
+}
+
+std::size_t Dictionary::slotIndex(std::string_view word) const
+{
+    // The high bits of the product mix every bit of the hash.
+    return static_cast<std::size_t>((TextHash{}(word) * 0x9E3779B97F4A7C15ull) >> 32) & m_slotMask;
+}
+
+void Dictionary::insert(std::string_view word)
+{
+    if (word.size() > Slot::capacity) {
+        m_wordCount += m_longWords.emplace(word).second ? 1 : 0;
+        return;
+    }
+    const Slot key = slotFor(word);
+    for (std::size_t i = slotIndex(word);; i = (i + 1) & m_slotMask) {
+        if (m_slots[i] == key)
+            return;
+        if (m_slots[i].high == Slot::unused) {
+            m_slots[i] = key;
+            ++m_wordCount;
+            return;
+        }
+    }
 }
 
 Dictionary Dictionary::fromStream(std::istream& input)
@@ -41,8 +86,20 @@ Dictionary Dictionary::fromFile(const std::filesystem::path& path)
 
 bool Dictionary::contains(std::string_view candidate) const
 {
-    if (candidate.find('#') == std::string_view::npos)
-        return m_words.find(candidate) != m_words.end();
+    // Words are short: a loop is cheaper here than a call to the library's search.
+    if (std::find(candidate.begin(), candidate.end(), '#') == candidate.end()) {
+        if (candidate.size() > Slot::capacity)
+            return m_longWords.find(candidate) != m_longWords.end();
+        if (m_slots.empty())
+            return false;
+        const Slot key = slotFor(candidate);
+        for (std::size_t i = slotIndex(candidate);; i = (i + 1) & m_slotMask) {
+            if (m_slots[i] == key)
+                return true;
+            if (m_slots[i].high == Slot::unused)
+                return false;
+        }
+    }
     std::string framed;
     framed.reserve(candidate.size() + 2);
     framed.append(1, '#').append(candidate).append(1, '#');

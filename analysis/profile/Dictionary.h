@@ -2,11 +2,13 @@
 
 #include "analysis/profile/Characters.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <istream>
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 namespace quendry {
 
@@ -27,10 +29,28 @@ public:
 
     // The candidate is upper-cased by the caller.
     bool contains(std::string_view candidate) const;
-    bool empty() const { return m_words.empty(); }
+    bool empty() const { return m_wordCount == 0; }
 
 private:
-    std::unordered_set<std::string, TextHash, std::equal_to<>> m_words;
+    // Classifying a text looks words up several hundred thousand times, mostly words of a few
+    // letters, so the stretches live in one flat table probed linearly: a word of up to 15
+    // characters is stored in its slot, and a look-up reads one or two cache lines. Longer
+    // stretches are kept in a set of their own.
+    struct Slot {
+        static constexpr std::size_t capacity = 15;
+        static constexpr std::uint64_t unused = ~std::uint64_t{0}; // in `high`: no word has length 255
+        std::uint64_t low = 0;       // the first 8 characters, zeros after the word's end
+        std::uint64_t high = unused; // the next 7, then the length in the top byte
+        bool operator==(const Slot&) const = default;
+    };
+    static Slot slotFor(std::string_view shortWord);
+    std::size_t slotIndex(std::string_view word) const;
+    void insert(std::string_view word);
+
+    std::vector<Slot> m_slots;
+    std::size_t m_slotMask = 0;
+    std::unordered_set<std::string, TextHash, std::equal_to<>> m_longWords;
+    std::size_t m_wordCount = 0;
     std::string m_text; // upper-cased, up to the first NUL
 };
 

@@ -24,12 +24,30 @@ constexpr std::array<std::string_view, 100> gluedEmoticonWords{
     "cider", "coffee", "drunk", "empty", "hangover", "milk", "oj", "redwine", "stiffdrink", "stout"};
 static_assert(!gluedEmoticonWords.back().empty(), "every one of the 100 entries is given");
 
-const std::array<std::string, gluedEmoticonWords.size()>& upperGluedEmoticonWords()
+// The letters A-Z a text holds, one bit each.
+std::uint32_t lettersIn(std::string_view text)
+{
+    std::uint32_t letters = 0;
+    for (const char c : text)
+        if (c >= 'A' && c <= 'Z')
+            letters |= 1u << (c - 'A');
+    return letters;
+}
+
+struct GluedEmoticonWord {
+    std::string upper;
+    std::uint32_t letters;
+};
+
+const std::array<GluedEmoticonWord, gluedEmoticonWords.size()>& upperGluedEmoticonWords()
 {
     static const auto upper = [] {
-        std::array<std::string, gluedEmoticonWords.size()> result;
-        std::transform(gluedEmoticonWords.begin(), gluedEmoticonWords.end(), result.begin(),
-            [](std::string_view word) { return toUpperAscii(word); });
+        std::array<GluedEmoticonWord, gluedEmoticonWords.size()> result;
+        std::transform(gluedEmoticonWords.begin(), gluedEmoticonWords.end(), result.begin(), [](std::string_view word) {
+            std::string upperWord = toUpperAscii(word);
+            const std::uint32_t letters = lettersIn(upperWord);
+            return GluedEmoticonWord{std::move(upperWord), letters};
+        });
         return result;
     }();
     return upper;
@@ -54,8 +72,6 @@ void removeEveryOccurrence(std::string& text, std::string_view part)
     text = std::move(result);
 }
 
-bool endsWith(const std::string& text, char c) { return !text.empty() && text.back() == c; }
-
 } // namespace
 
 WordClassifier::WordClassifier(const Dictionary& dictionary, const Dictionary& names, const StringList& emoticons)
@@ -75,23 +91,23 @@ void WordClassifier::clear()
 
 // A name may carry a plural or possessive ending (Johns, Janes, Mary's); each ending taken off
 // stays off for the next test.
-bool WordClassifier::isName(const std::string& upperToken) const
+bool WordClassifier::isName(std::string_view upperToken) const
 {
-    std::string candidate = upperToken;
+    std::string_view candidate = upperToken;
     if (m_names.contains(candidate))
         return true;
-    if (endsWith(candidate, 'S')) {
-        candidate.pop_back();
+    if (candidate.ends_with('S')) {
+        candidate.remove_suffix(1);
         if (m_names.contains(candidate))
             return true;
     }
-    if (endsWith(candidate, 'E')) {
-        candidate.pop_back();
+    if (candidate.ends_with('E')) {
+        candidate.remove_suffix(1);
         if (m_names.contains(candidate))
             return true;
     }
-    if (candidate.size() > 1 && endsWith(candidate, '\'')) {
-        candidate.pop_back();
+    if (candidate.size() > 1 && candidate.ends_with('\'')) {
+        candidate.remove_suffix(1);
         if (m_names.contains(candidate))
             return true;
     }
@@ -101,52 +117,58 @@ bool WordClassifier::isName(const std::string& upperToken) const
 // The dictionary lists base forms. Common endings come off one after the other, each working on
 // what the earlier ones left: played is found as PLAY (D, then E), goes as GO (S, then E) and
 // dog's as DOG (S, then the apostrophe). Only studies-like plurals are tried aside, as STUDY.
-bool WordClassifier::isDictionaryWord(const std::string& upperToken) const
+bool WordClassifier::isDictionaryWord(std::string_view upperToken) const
 {
-    std::string candidate = upperToken;
+    std::string_view candidate = upperToken;
     if (m_dictionary.contains(candidate))
         return true;
-    if (upperToken.ends_with("IES")
-        && m_dictionary.contains(upperToken.substr(0, upperToken.size() - 3) + 'Y'))
-        return true;
-    if (endsWith(candidate, 'S')) {
-        candidate.pop_back();
+    if (upperToken.ends_with("IES")) {
+        std::string singular(upperToken.substr(0, upperToken.size() - 3));
+        singular.push_back('Y');
+        if (m_dictionary.contains(singular))
+            return true;
+    }
+    if (candidate.ends_with('S')) {
+        candidate.remove_suffix(1);
         if (m_dictionary.contains(candidate))
             return true;
     }
-    if (candidate.size() > 1 && (endsWith(candidate, '\'') || code(candidate.back()) == 146)) {
-        candidate.pop_back();
+    if (candidate.size() > 1 && (candidate.ends_with('\'') || code(candidate.back()) == 146)) {
+        candidate.remove_suffix(1);
         if (m_dictionary.contains(candidate))
             return true;
     }
-    if (endsWith(candidate, 'E')) {
-        candidate.pop_back();
+    if (candidate.ends_with('E')) {
+        candidate.remove_suffix(1);
         if (m_dictionary.contains(candidate))
             return true;
     }
     if (candidate.size() > 3 && candidate.ends_with("ING")) {
-        candidate.resize(candidate.size() - 3);
+        candidate.remove_suffix(3);
         if (m_dictionary.contains(candidate))
             return true;
     }
-    if (candidate.size() > 1 && endsWith(candidate, 'D')) {
-        candidate.pop_back();
+    if (candidate.size() > 1 && candidate.ends_with('D')) {
+        candidate.remove_suffix(1);
         if (m_dictionary.contains(candidate))
             return true;
     }
-    if (candidate.size() > 1 && endsWith(candidate, 'E')) {
-        candidate.pop_back();
+    if (candidate.size() > 1 && candidate.ends_with('E')) {
+        candidate.remove_suffix(1);
         if (m_dictionary.contains(candidate))
             return true;
     }
 
     // Emoticon words glued to a word: what is left once they are all taken out must be a word.
     // A token made only of them leaves the empty candidate, found only where the dictionary
-    // has "##".
-    candidate = upperToken;
-    for (const std::string& emoticonWord : upperGluedEmoticonWords())
-        removeEveryOccurrence(candidate, emoticonWord);
-    return m_dictionary.contains(candidate);
+    // has "##". Taking parts out never brings in a letter, so a part with a letter the token
+    // lacks is never found.
+    std::string remainder(upperToken);
+    const std::uint32_t tokenLetters = lettersIn(upperToken);
+    for (const GluedEmoticonWord& emoticonWord : upperGluedEmoticonWords())
+        if ((emoticonWord.letters & ~tokenLetters) == 0)
+            removeEveryOccurrence(remainder, emoticonWord.upper);
+    return m_dictionary.contains(remainder);
 }
 
 void WordClassifier::forgetUnknownWord(const std::string& upperWord)

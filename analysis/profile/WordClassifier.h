@@ -34,8 +34,8 @@ public:
     void clear();
 
 private:
-    bool isName(const std::string& upperToken) const;
-    bool isDictionaryWord(const std::string& upperToken) const;
+    bool isName(std::string_view upperToken) const;
+    bool isDictionaryWord(std::string_view upperToken) const;
     void forgetUnknownWord(const std::string& upperWord);
     void countCapsWord(std::string_view token);
 
