@@ -3,6 +3,7 @@
 #include "analysis/profile/Characters.h"
 
 #include <algorithm>
+#include <array>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -114,26 +115,36 @@ const std::array<ContractionPair, contractionPairCount>& contractionPairs()
 
 std::string prepareContractionSearchText(std::string_view text)
 {
+    // What each byte becomes: a letter its capital, an apostrophe itself, anything else a space.
+    // A line feed is deleted rather than turned into a space; in a CR LF text the carriage return
+    // before it already separates the words.
+    constexpr char deleted = '\0';
+    static const auto replacement = [] {
+        std::array<char, 256> table{};
+        for (int c = 0; c < 256; ++c) {
+            const char byte = static_cast<char>(c);
+            table[static_cast<std::size_t>(c)] = isLetter(byte) || byte == '\'' ? toUpperAscii(byte) : ' ';
+        }
+        table['\n'] = deleted;
+        return table;
+    }();
+
     const std::string_view core = trimmed(text);
-    std::string prepared;
-    prepared.reserve(core.size() + 2);
-    prepared += ' ';
+    std::string prepared(core.size() + 2, ' ');
+    std::size_t length = 1; // the leading space
     bool endsWithSpace = true;
     for (const char c : core) {
-        // A line feed is deleted rather than turned into a space; in a CR LF text the carriage
-        // return before it already separates the words.
-        if (c == '\n')
+        const char replaced = replacement[code(c)];
+        if (replaced == deleted)
             continue;
-        if (isLetter(c) || c == '\'') {
-            prepared += toUpperAscii(c);
-            endsWithSpace = false;
-        } else if (!endsWithSpace) {
-            prepared += ' ';
-            endsWithSpace = true;
-        }
+        // Runs of other characters become one space.
+        const bool space = replaced == ' ';
+        prepared[length] = replaced;
+        length += space && endsWithSpace ? 0 : 1;
+        endsWithSpace = space;
     }
-    if (!endsWithSpace)
-        prepared += ' ';
+    prepared.resize(endsWithSpace ? length : length + 1);
+    prepared.back() = ' ';
     return prepared;
 }
 
@@ -162,31 +173,41 @@ public:
             for (const std::string_view form : {pair.contracted, pair.full}) {
                 const std::string upper = toUpperAscii(form);
                 m_counts.emplace(upper, 0);
-                for (std::size_t space = upper.find(' '); space != std::string::npos; space = upper.find(' ', space + 1))
+                std::size_t wordStart = 0;
+                for (std::size_t space = upper.find(' '); space != std::string::npos; space = upper.find(' ', space + 1)) {
                     m_prefixes.insert(upper.substr(0, space));
+                    mayBeWordOfAForm(upper.substr(wordStart, space - wordStart), true);
+                    wordStart = space + 1;
+                }
+                mayBeWordOfAForm(upper.substr(wordStart), true);
             }
         }
     }
 
     void countIn(std::string_view prepared)
     {
-        std::vector<std::string_view> words;
-        for (std::size_t start = 0; start < prepared.size();) {
-            const std::size_t end = std::min(prepared.find(' ', start), prepared.size());
-            if (end > start)
-                words.push_back(prepared.substr(start, end - start));
-            start = end + 1;
-        }
         std::string key;
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            if (const auto found = m_counts.find(words[i]); found != m_counts.end())
-                ++found->second;
-            if (!m_prefixes.count(words[i]))
+        for (std::size_t start = 0; start < prepared.size();) {
+            std::size_t end = start;
+            while (end < prepared.size() && prepared[end] != ' ')
+                ++end;
+            const std::string_view word = prepared.substr(start, end - start);
+            start = end + 1;
+            if (word.empty() || !mayBeWordOfAForm(word))
                 continue;
-            key.assign(words[i]);
-            for (std::size_t next = i + 1; next < words.size(); ++next) {
+            if (const auto found = m_counts.find(word); found != m_counts.end())
+                ++found->second;
+            if (!m_prefixes.count(word))
+                continue;
+            key.assign(word);
+            for (std::size_t next = start; next < prepared.size();) {
+                const std::size_t nextEnd = std::min(prepared.find(' ', next), prepared.size());
+                const std::string_view nextWord = prepared.substr(next, nextEnd - next);
+                next = nextEnd + 1;
+                if (nextWord.empty())
+                    continue;
                 key += ' ';
-                key += words[next];
+                key += nextWord;
                 if (const auto found = m_counts.find(key); found != m_counts.end())
                     ++found->second;
                 if (!m_prefixes.count(key))
@@ -198,8 +219,23 @@ public:
     std::int32_t of(std::string_view form) const { return m_counts.at(toUpperAscii(form)); }
 
 private:
+    // Most words of a text are in no form. Forms are short words: a word's length and first
+    // letter rule out nearly all others before any look-up. With `add`, records the word.
+    bool mayBeWordOfAForm(std::string_view word, bool add = false)
+    {
+        const auto first = static_cast<unsigned char>(word.front());
+        if (word.size() >= m_firstLetters.size() || first < 'A' || first > 'Z')
+            return add ? (m_anyWord = true) : m_anyWord;
+        const std::uint32_t bit = 1u << (first - 'A');
+        if (add)
+            m_firstLetters[word.size()] |= bit;
+        return (m_firstLetters[word.size()] & bit) != 0;
+    }
+
     std::unordered_map<std::string, std::int32_t, TextHash, std::equal_to<>> m_counts;
     std::unordered_set<std::string, TextHash, std::equal_to<>> m_prefixes; // the first words of the forms with more than one
+    std::array<std::uint32_t, 16> m_firstLetters{}; // for each length, the first letters of the forms' words
+    bool m_anyWord = false; // some form's word is long or starts with an apostrophe
 };
 
 } // namespace

@@ -15,67 +15,100 @@ namespace {
 // are tried.
 constexpr std::array<std::string_view, 9> markPrefixes{".", ". ", ".  ", "!", "! ", "!  ", "?", "? ", "?  "};
 
-// Most items never occur. An item that starts with a mark is found fastest by looking for that
-// mark, which is rare in prose; one that starts with a letter, by a skipping search.
-bool contains(std::string_view text, std::string_view pattern)
+// The first occurrence of the pattern at or after `from`. Most items never occur. An item that
+// starts with a mark is found fastest by looking for that mark, which is rare in prose; one that
+// starts with a letter, by a skipping search.
+std::size_t find(std::string_view text, std::string_view pattern, std::size_t from)
 {
     if (pattern.size() < 4 || !isLetter(pattern.front()))
-        return text.find(pattern) != std::string_view::npos;
+        return text.find(pattern, from);
     const std::boyer_moore_horspool_searcher searcher(pattern.begin(), pattern.end());
-    return std::search(text.begin(), text.end(), searcher) != text.end();
+    const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())), text.end(), searcher);
+    return found == text.end() ? std::string_view::npos : static_cast<std::size_t>(found - text.begin());
 }
 
 // Deletes the first occurrence of the pattern, all but its first `kept` characters, again and
 // again until the text holds none; returns the number of deletions.
 //
 // A deletion can join the text around it into a new occurrence (":)" deleted from "::))" leaves
-// ":)"), which the next search finds. Deleting at the first occurrence and searching again from the
-// start would be quadratic on a long text, so the text is copied once instead and an occurrence
-// is deleted as soon as the copy ends with it. The first occurrence is the one that ends first,
-// the copy up to there holds none, and what a deletion leaves of it held none before, so this
-// deletes the same occurrences in the same order.
+// ":)"), which the next search finds. Deleting at the first occurrence and searching again from
+// the start would be quadratic on a long text, so the text is copied once instead and an
+// occurrence is deleted as soon as the copy ends with it. The first occurrence is the one that
+// ends first, the copy up to there holds none, and what a deletion leaves of it held none before,
+// so this deletes the same occurrences in the same order. An occurrence that a deletion joins
+// ends within the pattern's length after it, so only there is the copy checked character by
+// character; beyond, the copy is the text unchanged, and the next occurrence is searched for in
+// the text.
 std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::size_t kept, std::vector<std::size_t>& joins)
 {
     // An empty pattern (an empty list item) would match everywhere and delete nothing.
-    if (pattern.size() <= kept || !contains(text, pattern))
+    if (pattern.size() <= kept)
+        return 0;
+    std::size_t found = find(text, pattern, 0);
+    if (found == std::string::npos)
         return 0;
     std::string result;
     result.reserve(text.size());
     std::int32_t count = 0;
-    // Only the pattern's last character can complete an occurrence: copy up to the next one at once.
-    const char last = pattern.back();
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t next = std::min(text.find(last, i), text.size() - 1);
-        result.append(text.data() + i, next + 1 - i);
-        i = next + 1;
-        if (result.back() == last && result.ends_with(pattern)) {
-            result.resize(result.size() - pattern.size() + kept);
-            joins.push_back(result.size());
-            ++count;
+    std::size_t read = 0;
+    const auto deleteAtEnd = [&] {
+        result.resize(result.size() - pattern.size() + kept);
+        joins.push_back(result.size());
+        ++count;
+    };
+    while (found != std::string::npos) {
+        result.append(text, read, found + pattern.size() - read);
+        read = found + pattern.size();
+        deleteAtEnd();
+        std::size_t checkUntil = std::min(text.size(), read + pattern.size() - 1);
+        while (read < checkUntil) {
+            result.push_back(text[read++]);
+            if (result.back() == pattern.back() && result.ends_with(pattern)) {
+                deleteAtEnd();
+                checkUntil = std::min(text.size(), read + pattern.size() - 1);
+            }
         }
+        // The stretch just checked is the text unchanged since the last deletion, and any
+        // occurrence starting in it ends after it.
+        found = find(text, pattern, read - std::min(read, pattern.size() - 1));
     }
+    result.append(text, read);
     text = std::move(result);
     return count;
 }
 
-// Which of the patterns occur in the text, found in one pass over it.
-std::vector<bool> occurring(const PatternMatcher& matcher, std::string_view text)
+// Which of the patterns occur in the text. When no pattern starts with a letter or a digit, the
+// places where one can start are rare, and a walk down the patterns' trie from each of them is
+// cheaper than a pass of the automaton over the whole text.
+std::vector<bool> occurring(const PatternMatcher& matcher, const std::vector<std::string>& patterns, std::string_view text)
 {
     std::vector<bool> found(matcher.patternCount(), false);
-    matcher.scan(text, [&](std::uint32_t id, std::size_t) { found[id] = true; });
+    std::array<bool, 256> startsAPattern{};
+    bool rareStarts = true;
+    for (const std::string& pattern : patterns) {
+        startsAPattern[code(pattern.front())] = true;
+        rareStarts = rareStarts && !isLetter(pattern.front()) && !isDigit(pattern.front());
+    }
+    if (!rareStarts) {
+        matcher.scan(text, [&](std::uint32_t id, std::size_t) { found[id] = true; });
+        return found;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (startsAPattern[code(text[i])])
+            matcher.scanAt(text, i, [&](std::uint32_t id) { found[id] = true; });
     return found;
 }
 
 // Deletes every pattern in turn, as deleteRepeatedly does, keeping the first `kept` characters of
-// each occurrence. Most patterns never occur: one pass of an automaton tells which do. A deletion
-// may join the text into new occurrences, but only across the place where it joined, so only the
-// stretches around those places are searched again.
+// each occurrence. Most patterns never occur: one pass tells which do. A deletion may join the
+// text into new occurrences, but only across the place where it joined, so only the stretches
+// around those places are searched again.
 std::int32_t deleteEach(std::string& text, const std::vector<std::string>& patterns, std::size_t kept)
 {
     if (patterns.empty())
         return 0;
     const auto matcher = PatternMatcher::forPatterns(patterns);
-    std::vector<bool> present = occurring(*matcher, text);
+    std::vector<bool> present = occurring(*matcher, patterns, text);
     std::size_t longest = 0;
     for (const std::string& pattern : patterns)
         longest = std::max(longest, pattern.size());

@@ -48,12 +48,14 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
     m_output.assign(nodes, -1);
     m_outputNext.assign(nodes, 0);
     m_pattern.assign(nodes, 0);
+    m_depth.assign(nodes, 0);
     std::vector<std::uint32_t> failure(nodes, 0);
     std::vector<std::uint32_t> queue;
     for (std::size_t c = 0; c < m_classCount; ++c) {
         const std::int32_t child = children[c];
         if (child > 0) {
             m_next[c] = static_cast<std::uint32_t>(child);
+            m_depth[static_cast<std::size_t>(child)] = 1;
             queue.push_back(static_cast<std::uint32_t>(child));
         }
     }
@@ -72,6 +74,7 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
             if (child > 0) {
                 failure[static_cast<std::size_t>(child)] = m_next[fail * m_classCount + c];
                 m_next[node * m_classCount + c] = static_cast<std::uint32_t>(child);
+                m_depth[static_cast<std::size_t>(child)] = m_depth[node] + 1;
                 queue.push_back(static_cast<std::uint32_t>(child));
             } else {
                 m_next[node * m_classCount + c] = m_next[fail * m_classCount + c];

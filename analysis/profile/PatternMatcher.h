@@ -35,7 +35,35 @@ public:
             scanWith(m_next, hasOutput, text, report);
     }
 
+    // Calls report(id) for every pattern that occurs starting at `start`, shortest first: one
+    // walk down the trie, far cheaper than a scan when only a few places can hold a pattern.
+    template <typename Report>
+    void scanAt(std::string_view text, std::size_t start, Report&& report) const
+    {
+        if (!m_next16.empty())
+            walkFrom(m_next16, std::uint16_t{0x8000}, text, start, report);
+        else
+            walkFrom(m_next, hasOutput, text, start, report);
+    }
+
 private:
+    template <typename Entry, typename Report>
+    void walkFrom(const std::vector<Entry>& table, Entry flag, std::string_view text, std::size_t start, Report& report) const
+    {
+        std::size_t node = 0;
+        for (std::size_t i = start; i < text.size(); ++i) {
+            const Entry next = table[node * m_classCount + m_classOf[static_cast<unsigned char>(text[i])]];
+            const auto child = static_cast<std::size_t>(next & static_cast<Entry>(~flag));
+            // Only an edge of the trie leads one level deeper; the other transitions fall back
+            // to a match that no longer starts at `start`.
+            if (m_depth[child] != i + 1 - start)
+                return;
+            node = child;
+            if (m_output[node] == static_cast<std::int32_t>(node))
+                report(m_pattern[node]);
+        }
+    }
+
     template <typename Entry, typename Report>
     void scanWith(const std::vector<Entry>& table, Entry flag, std::string_view text, Report& report) const
     {
@@ -66,6 +94,7 @@ private:
     std::vector<std::int32_t> m_output;
     std::vector<std::uint32_t> m_outputNext;
     std::vector<std::uint32_t> m_pattern; // the pattern that ends at a node
+    std::vector<std::size_t> m_depth;     // the length of the text that leads to a node
     std::vector<std::size_t> m_lengths;
     std::vector<std::uint32_t> m_idOf;
 };
