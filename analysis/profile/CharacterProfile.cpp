@@ -74,6 +74,17 @@ CharacterProfile profileCharacters(std::string_view text, WordClassifier& classi
         const std::size_t stop = std::min(n, start + progressBatch);
         for (std::size_t i = start; i < stop; ++i) {
             const char c = text[i];
+            // Inside a word, a letter after a letter changes nothing but the letter count: the
+            // word goes on, no mark or run is involved, and the kind of character stays the same.
+            // The text's last character still goes the long way, since it ends the word.
+            if (isLetter(c) && i > 0 && i + 1 < n && isLetter(text[i - 1]) && tokenStart != none) {
+                std::size_t end = i + 1;
+                while (end < stop && end + 1 < n && isLetter(text[end]))
+                    ++end;
+                p.letterCount += static_cast<std::int32_t>(end - i);
+                i = end - 1;
+                continue;
+            }
             const unsigned char value = code(c);
             const bool last = i + 1 == n;
             const char next = last ? '\0' : text[i + 1];

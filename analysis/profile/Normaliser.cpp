@@ -24,17 +24,23 @@ bool endsWithUpper(const std::string& text, std::string_view upperSuffix)
     return true;
 }
 
+// Whether the text holds the needle, ignoring letter case. The search looks for the needle's last
+// character, in either case, and compares backwards from there: in prose the last characters of
+// "HTTP" and "WWW" are rare.
 bool containsUpper(std::string_view text, std::string_view upperNeedle)
 {
-    const char first = upperNeedle.front();
-    for (std::size_t i = 0; i + upperNeedle.size() <= text.size(); ++i) {
-        if (toUpperAscii(text[i]) != first)
-            continue;
-        std::size_t k = 1;
-        while (k < upperNeedle.size() && toUpperAscii(text[i + k]) == upperNeedle[k])
-            ++k;
-        if (k == upperNeedle.size())
-            return true;
+    const char last = upperNeedle.back();
+    const std::size_t offset = upperNeedle.size() - 1;
+    for (const char candidate : {last, toLowerAscii(last)}) {
+        for (std::size_t i = text.find(candidate, offset); i != std::string_view::npos; i = text.find(candidate, i + 1)) {
+            std::size_t k = 0;
+            while (k < offset && toUpperAscii(text[i - offset + k]) == upperNeedle[k])
+                ++k;
+            if (k == offset)
+                return true;
+        }
+        if (toLowerAscii(last) == last)
+            break;
     }
     return false;
 }
@@ -150,56 +156,67 @@ std::string removeInitials(std::string_view text)
 }
 
 // Removing a lowercase "ok" between non-letters leaves non-letters side by side, which never make
-// a new match, so one pass over the text finds every "ok" that goes.
+// a new match, so one pass over the text finds every "ok" that goes. The pass looks for the "k",
+// much the rarer letter.
 std::string removeOks(std::string_view text, std::int32_t& removed)
 {
     std::string out;
     out.reserve(text.size());
     removed = 0;
     std::size_t copied = 0;
-    for (std::size_t j = text.find("ok"); j != std::string_view::npos; j = text.find("ok", j + 1)) {
+    for (std::size_t k = text.find('k', 1); k != std::string_view::npos; k = text.find('k', k + 1)) {
+        const std::size_t j = k - 1;
+        if (text[j] != 'o' || j < copied)
+            continue;
         const bool ok = (j == 0 || !isLetter(text[j - 1])) && (j + 2 >= text.size() || !isLetter(text[j + 2]));
         if (!ok)
             continue;
         out.append(text.data() + copied, j - copied);
         copied = j + 2;
         ++removed;
-        ++j;
     }
     out.append(text.data() + copied, text.size() - copied);
     return out;
 }
 
+// Where the next letter written three times in a row begins, at or after `from`; the text's size
+// when there is none.
+std::size_t nextStretchedLetter(std::string_view text, std::size_t from)
+{
+    for (std::size_t i = from; i + 2 < text.size(); ++i)
+        if (text[i + 2] == text[i] && text[i + 1] == text[i] && isLetter(text[i]))
+            return i;
+    return text.size();
+}
+
 // Three or more equal letters in a row go. A removal can join two runs of the same letter, so a
 // new run first merges with the end of what is written (where a letter never stands three times).
+// Only right after a removal can that happen: a run that is written ends before a different
+// character, so up to the next letter written three times the text is copied as it is.
 std::string removeStretchedLetters(std::string_view text)
 {
-    // Up to the first letter written three times, nothing changes.
-    std::size_t first = 0;
-    while (first + 2 < text.size() && !(isLetter(text[first]) && text[first + 1] == text[first] && text[first + 2] == text[first]))
-        ++first;
-    if (first + 2 >= text.size())
+    std::size_t i = nextStretchedLetter(text, 0);
+    if (i == text.size())
         return std::string(text);
-    std::string out(text.substr(0, first));
+    std::string out(text.substr(0, i));
     out.reserve(text.size());
-    for (std::size_t i = first; i < text.size();) {
+    while (i < text.size()) {
         const char c = text[i];
         std::size_t end = i + 1;
         while (end < text.size() && text[end] == c)
             ++end;
-        if (!isLetter(c)) {
-            out.append(text.data() + i, end - i);
+        std::size_t written = 0;
+        while (isLetter(c) && written < out.size() && out[out.size() - 1 - written] == c)
+            ++written;
+        if (isLetter(c) && written + (end - i) >= 3) {
+            out.resize(out.size() - written);
             i = end;
             continue;
         }
-        std::size_t written = 0;
-        while (written < out.size() && out[out.size() - 1 - written] == c)
-            ++written;
-        if (written + (end - i) >= 3)
-            out.resize(out.size() - written);
-        else
-            out.append(text.data() + i, end - i);
-        i = end;
+        out.append(text.data() + i, end - i);
+        const std::size_t next = nextStretchedLetter(text, end);
+        out.append(text.data() + end, next - end);
+        i = next;
     }
     return out;
 }
@@ -248,9 +265,13 @@ std::string foldQuotes(std::string text)
 
 std::string stripLineFeeds(std::string_view text)
 {
-    std::string result;
-    result.reserve(text.size());
-    std::copy_if(text.begin(), text.end(), std::back_inserter(result), [](char c) { return c != '\n'; });
+    std::string result(text.size(), '\0');
+    std::size_t length = 0;
+    for (const char c : text) {
+        result[length] = c;
+        length += c != '\n' ? 1 : 0;
+    }
+    result.resize(length);
     return result;
 }
 

@@ -14,13 +14,15 @@ constexpr bool isLowercaseLetter(char c) { return c >= 'a' && c <= 'z'; }
 // writer left it open.
 std::string joinedLines(std::string_view text)
 {
-    std::string joined;
-    joined.reserve(text.size() + 1);
-    for (const char c : trimmed(text)) {
-        if (c != '\r' && c != '\n')
-            joined += c;
+    text = trimmed(text);
+    std::string joined(text.size() + 1, '\0');
+    std::size_t length = 0;
+    for (const char c : text) {
+        joined[length] = c;
+        length += c != '\r' && c != '\n' ? 1 : 0;
     }
-    joined += '.';
+    joined[length++] = '.';
+    joined.resize(length);
     return joined;
 }
 
@@ -28,32 +30,31 @@ std::string joinedLines(std::string_view text)
 // blanked out up to that word's first letter, which goes too.
 void blankContinuingEllipses(std::string& text)
 {
-    std::size_t j = 0;
-    while (j + 1 < text.size()) {
-        if (text[j] != '.' || text[j + 1] != '.') {
-            ++j;
-            continue;
-        }
+    std::size_t j = text.find("..");
+    while (j != std::string::npos) {
         const auto letter = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(j), text.end(), isLetter);
         if (letter == text.end())
             return;
         if (isLowercaseLetter(*letter))
             std::fill(text.begin() + static_cast<std::ptrdiff_t>(j), letter + 1, '_');
-        j = static_cast<std::size_t>(letter - text.begin()) + 1;
+        j = text.find("..", static_cast<std::size_t>(letter - text.begin()) + 1);
     }
 }
 
 // "..." and "!!!" end a sentence once. Runs of the same mark shrink to one; replacing pairs until
-// none is left gives the same, since a shrunk run never joins another run of the same mark.
-std::string withRepeatedMarksSingled(std::string_view text)
+// none is left gives the same, since a shrunk run never joins another run of the same mark. The
+// result is in lower case.
+std::string loweredWithRepeatedMarksSingled(std::string_view text)
 {
-    std::string result;
-    result.reserve(text.size());
+    std::string result(text.size(), '\0');
+    std::size_t length = 0;
+    char previous = '\0';
     for (const char c : text) {
-        if (isSentenceMark(c) && !result.empty() && result.back() == c)
-            continue;
-        result += c;
+        result[length] = toLowerAscii(c);
+        length += isSentenceMark(c) && c == previous ? 0 : 1;
+        previous = c;
     }
+    result.resize(length);
     return result;
 }
 
@@ -63,7 +64,7 @@ std::int32_t countSentences(std::string_view input)
 {
     std::string joined = joinedLines(input);
     blankContinuingEllipses(joined);
-    const std::string lowered = toLowerAscii(withRepeatedMarksSingled(joined));
+    const std::string lowered = loweredWithRepeatedMarksSingled(joined);
     const std::string_view text = trimmed(lowered);
 
     // A mark ends a sentence when a word or a space follows it, but not a digit (3.50) and not
