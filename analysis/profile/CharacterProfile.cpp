@@ -57,7 +57,7 @@ CharacterProfile profileCharacters(std::string_view text, WordClassifier& classi
 {
     CharacterProfile p;
     const std::size_t n = text.size();
-    std::string previousToken;
+    std::string_view previousToken;
     bool skipNext = false;
     std::unordered_map<std::string, std::size_t> symbolRunIndex;
     std::int64_t transitions = 0;
@@ -149,7 +149,7 @@ CharacterProfile profileCharacters(std::string_view text, WordClassifier& classi
                 else
                     skipNext = false;
                 ++p.wordTokenCount;
-                previousToken.assign(token);
+                previousToken = token;
                 tokenStart = none;
             }
 

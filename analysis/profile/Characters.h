@@ -27,11 +27,16 @@ constexpr char toLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cas
 // looking up a std::string_view in a set of std::string.
 struct TextHash {
     using is_transparent = void;
+    static constexpr std::uint64_t offsetBasis = 14695981039346656037ull;
+    static constexpr std::uint64_t step(std::uint64_t hash, char c)
+    {
+        return (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
     std::size_t operator()(std::string_view text) const
     {
-        std::uint64_t hash = 14695981039346656037ull;
+        std::uint64_t hash = offsetBasis;
         for (const char c : text)
-            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+            hash = step(hash, c);
         return static_cast<std::size_t>(hash);
     }
 };

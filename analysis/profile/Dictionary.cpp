@@ -46,10 +46,10 @@ Dictionary::Slot Dictionary::slotFor(std::string_view shortWord)
     return slot;
 }
 
-std::size_t Dictionary::slotIndex(std::string_view word) const
+std::size_t Dictionary::slotIndex(std::uint64_t hash) const
 {
     // The high bits of the product mix every bit of the hash.
-    return static_cast<std::size_t>((TextHash{}(word) * 0x9E3779B97F4A7C15ull) >> 32) & m_slotMask;
+    return static_cast<std::size_t>((hash * 0x9E3779B97F4A7C15ull) >> 32) & m_slotMask;
 }
 
 void Dictionary::insert(std::string_view word)
@@ -59,7 +59,7 @@ void Dictionary::insert(std::string_view word)
         return;
     }
     const Slot key = slotFor(word);
-    for (std::size_t i = slotIndex(word);; i = (i + 1) & m_slotMask) {
+    for (std::size_t i = slotIndex(TextHash{}(word));; i = (i + 1) & m_slotMask) {
         if (m_slots[i] == key)
             return;
         if (m_slots[i].high == Slot::unused) {
@@ -86,19 +86,33 @@ Dictionary Dictionary::fromFile(const std::filesystem::path& path)
 
 bool Dictionary::contains(std::string_view candidate) const
 {
-    // Words are short: a loop is cheaper here than a call to the library's search.
-    if (std::find(candidate.begin(), candidate.end(), '#') == candidate.end()) {
-        if (candidate.size() > Slot::capacity)
-            return m_longWords.find(candidate) != m_longWords.end();
-        if (m_slots.empty())
-            return false;
-        const Slot key = slotFor(candidate);
-        for (std::size_t i = slotIndex(candidate);; i = (i + 1) & m_slotMask) {
-            if (m_slots[i] == key)
-                return true;
-            if (m_slots[i].high == Slot::unused)
-                return false;
+    if (candidate.size() <= Slot::capacity) {
+        // One pass over the word hashes it, lays it out as a slot, and looks for '#'.
+        char bytes[16] = {};
+        std::uint64_t hash = TextHash::offsetBasis;
+        bool framed = false;
+        for (std::size_t k = 0; k < candidate.size(); ++k) {
+            const char c = candidate[k];
+            bytes[k] = c;
+            hash = TextHash::step(hash, c);
+            framed = framed || c == '#';
         }
+        if (!framed) {
+            if (m_slots.empty())
+                return false;
+            bytes[15] = static_cast<char>(candidate.size());
+            Slot key;
+            std::memcpy(&key.low, bytes, 8);
+            std::memcpy(&key.high, bytes + 8, 8);
+            for (std::size_t i = slotIndex(hash);; i = (i + 1) & m_slotMask) {
+                if (m_slots[i] == key)
+                    return true;
+                if (m_slots[i].high == Slot::unused)
+                    return false;
+            }
+        }
+    } else if (candidate.find('#') == std::string_view::npos) {
+        return m_longWords.find(candidate) != m_longWords.end();
     }
     std::string framed;
     framed.reserve(candidate.size() + 2);

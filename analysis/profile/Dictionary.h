@@ -44,7 +44,7 @@ private:
         bool operator==(const Slot&) const = default;
     };
     static Slot slotFor(std::string_view shortWord);
-    std::size_t slotIndex(std::string_view word) const;
+    std::size_t slotIndex(std::uint64_t hash) const;
     void insert(std::string_view word);
 
     std::vector<Slot> m_slots;

@@ -85,7 +85,8 @@ WordClassifier::WordClassifier(const Dictionary& dictionary, const Dictionary& n
 void WordClassifier::clear()
 {
     m_lists = {};
-    m_unknownWordSet.clear();
+    m_unknownWordIndex.clear();
+    m_unknownWordsBlanked = false;
     m_capsWordIndex.clear();
 }
 
@@ -171,32 +172,62 @@ bool WordClassifier::isDictionaryWord(std::string_view upperToken) const
     return m_dictionary.contains(remainder);
 }
 
-void WordClassifier::forgetUnknownWord(const std::string& upperWord)
+// A name's previous word leaves the list of unknown words. Its entry is blanked and the list
+// closed up once, when it is read: taking entries out one at a time would move the rest of a
+// long list each time.
+void WordClassifier::forgetUnknownWord(std::string_view upperWord)
 {
-    if (m_unknownWordSet.erase(upperWord) > 0)
-        std::erase(m_lists.unknownWords, upperWord);
+    const auto found = m_unknownWordIndex.find(upperWord);
+    if (found == m_unknownWordIndex.end())
+        return;
+    m_lists.unknownWords[found->second].clear();
+    m_unknownWordIndex.erase(found);
+    m_unknownWordsBlanked = true;
+}
+
+const WordLists& WordClassifier::lists() const
+{
+    if (m_unknownWordsBlanked) {
+        std::erase(m_lists.unknownWords, std::string());
+        m_unknownWordIndex.clear();
+        for (std::size_t i = 0; i < m_lists.unknownWords.size(); ++i)
+            m_unknownWordIndex.emplace(m_lists.unknownWords[i], i);
+        m_unknownWordsBlanked = false;
+    }
+    return m_lists;
 }
 
 void WordClassifier::countCapsWord(std::string_view token)
 {
-    const auto [entry, added] = m_capsWordIndex.try_emplace(std::string(token), m_lists.capsWords.size());
-    if (added) {
-        m_lists.capsWords.emplace_back(token);
-        m_lists.capsWordCounts.push_back(1);
-    } else {
-        ++m_lists.capsWordCounts[entry->second];
+    if (const auto found = m_capsWordIndex.find(token); found != m_capsWordIndex.end()) {
+        ++m_lists.capsWordCounts[found->second];
+        return;
     }
+    m_capsWordIndex.emplace(token, m_lists.capsWords.size());
+    m_lists.capsWords.emplace_back(token);
+    m_lists.capsWordCounts.push_back(1);
 }
 
 void WordClassifier::classify(std::string_view previous, std::string_view token, bool& skipNext)
 {
-    const std::string upperToken = toUpperAscii(token);
+    // Tokens are short: they are upper-cased on the stack.
+    char shortUpper[32];
+    std::string longUpper;
+    std::string_view upperToken;
+    if (token.size() <= sizeof shortUpper) {
+        std::transform(token.begin(), token.end(), shortUpper, [](char c) { return toUpperAscii(c); });
+        upperToken = std::string_view(shortUpper, token.size());
+    } else {
+        longUpper = toUpperAscii(token);
+        upperToken = longUpper;
+    }
 
     bool known = false;
     if (!token.empty() && isName(upperToken)) {
         // The word before a name is often part of it (a title, a first name), so it is not held
         // against the writer; the word after it is not classified at all.
-        forgetUnknownWord(toUpperAscii(previous));
+        if (!m_unknownWordIndex.empty())
+            forgetUnknownWord(toUpperAscii(previous));
         skipNext = true;
         known = true;
     }
@@ -205,18 +236,13 @@ void WordClassifier::classify(std::string_view previous, std::string_view token,
 
     if (!known && !token.empty()) {
         const bool capitalised = token.front() >= 'A' && token.front() <= 'Z';
-        if (!capitalised) {
-            const std::string key(trimmed(upperToken));
-            if (!m_unknownWordSet.contains(key)) {
-                // Emoticon keywords are never kept as unknown words. Each call leaves none in the
-                // list, so only the word added here can be one.
-                if (!m_upperEmoticons.contains(upperToken)) {
-                    m_lists.unknownWords.push_back(upperToken);
-                    m_unknownWordSet.insert(upperToken);
-                }
-            }
+        // Emoticon keywords are never kept as unknown words. Each call leaves none in the list,
+        // so only the word added here can be one.
+        if (!capitalised && !m_unknownWordIndex.contains(trimmed(upperToken)) && !m_upperEmoticons.contains(upperToken)) {
+            m_unknownWordIndex.emplace(upperToken, m_lists.unknownWords.size());
+            m_lists.unknownWords.emplace_back(upperToken);
         }
-        m_lists.unrecognisedWords.push_back(upperToken);
+        m_lists.unrecognisedWords.emplace_back(upperToken);
     }
 
     // Names and dictionary words count as capital words too; apostrophes do not break one.

@@ -30,22 +30,28 @@ public:
     // caller leaves the next token unclassified.
     void classify(std::string_view previous, std::string_view token, bool& skipNext);
 
-    const WordLists& lists() const { return m_lists; }
+    const WordLists& lists() const;
     void clear();
 
 private:
     bool isName(std::string_view upperToken) const;
     bool isDictionaryWord(std::string_view upperToken) const;
-    void forgetUnknownWord(const std::string& upperWord);
+    void forgetUnknownWord(std::string_view upperWord);
     void countCapsWord(std::string_view token);
+
+    using WordSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
+    template <typename Value>
+    using WordMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
 
     const Dictionary& m_dictionary;
     const Dictionary& m_names;
-    std::unordered_set<std::string> m_upperEmoticons;
-    WordLists m_lists;
-    // Mirrors of the lists for lookups in constant time; they change only together with them.
-    std::unordered_set<std::string> m_unknownWordSet;
-    std::unordered_map<std::string, std::size_t> m_capsWordIndex;
+    WordSet m_upperEmoticons;
+    // The lists, and indexes into them for lookups in constant time; they change only together.
+    // A forgotten unknown word stays in its list as an empty entry until the list is read.
+    mutable WordLists m_lists;
+    mutable WordMap<std::size_t> m_unknownWordIndex;
+    mutable bool m_unknownWordsBlanked = false;
+    WordMap<std::size_t> m_capsWordIndex;
 };
 
 } // namespace quendry
