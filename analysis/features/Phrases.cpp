@@ -110,24 +110,34 @@ std::int32_t halvingsToOneSpace(std::size_t runLength)
     return halvings;
 }
 
-CollapsedText collapseSpaceRuns(std::string_view text)
+// The collapsed form of the text as preparedPhraseText gives it, in one pass over the text as it
+// is: line breaks are spaces, a run of n spaces is ceil(n/2) spaces once halved, trimming only
+// takes off characters up to code 32 at the ends, and letters are upper-cased one by one.
+CollapsedText collapsedPhraseText(std::string_view text)
 {
+    const auto spaceLike = [](char c) { return c == ' ' || c == '\r' || c == '\n'; };
+    text = trimmed(text);
     CollapsedText collapsed;
-    collapsed.text.reserve(text.size());
+    collapsed.text.resize(text.size());
+    std::size_t length = 0;
     for (std::size_t i = 0; i < text.size();) {
-        if (text[i] != ' ') {
-            collapsed.text.push_back(text[i++]);
+        if (!spaceLike(text[i])) {
+            collapsed.text[length++] = toUpperAscii(text[i++]);
             continue;
         }
-        const std::size_t runEnd = std::min(text.find_first_not_of(' ', i), text.size());
-        if (runEnd - i > 1) {
-            const std::int32_t halvings = halvingsToOneSpace(runEnd - i);
-            collapsed.runs.push_back({collapsed.text.size(), halvings});
+        std::size_t runEnd = i + 1;
+        while (runEnd < text.size() && spaceLike(text[runEnd]))
+            ++runEnd;
+        const std::size_t halved = (runEnd - i + 1) / 2;
+        if (halved > 1) {
+            const std::int32_t halvings = halvingsToOneSpace(halved);
+            collapsed.runs.push_back({length, halvings});
             collapsed.mostHalvings = std::max(collapsed.mostHalvings, halvings);
         }
-        collapsed.text.push_back(' ');
+        collapsed.text[length++] = ' ';
         i = runEnd;
     }
+    collapsed.text.resize(length);
     return collapsed;
 }
 
@@ -137,9 +147,9 @@ CollapsedText collapseSpaceRuns(std::string_view text)
 // already halved to one space; and where an occurrence stands between spaces, and where the next
 // space after it is, is the same in every version. One scan therefore runs the search of every
 // phrase in every version side by side, and the entries then take their version's results.
-std::int32_t countInCollapsedText(std::string_view prepared, const std::vector<std::string>& entries, const PatternMatcher& matcher)
+std::int32_t countInCollapsedText(std::string_view phraseText, const std::vector<std::string>& entries, const PatternMatcher& matcher)
 {
-    const CollapsedText collapsed = collapseSpaceRuns(prepared);
+    const CollapsedText collapsed = collapsedPhraseText(phraseText);
     const std::string& text = collapsed.text;
     const auto versions = static_cast<std::size_t>(collapsed.mostHalvings) + 1;
     const std::size_t patterns = matcher.patternCount();
@@ -206,11 +216,11 @@ std::int32_t countPhrases(std::string_view text, const StringList& phrases)
     // Every rejected occurrence halves the text's space runs once more. Each entry searches the
     // text as it was when the entry began; the entries after it see the reduced text, so a phrase
     // written with three or four spaces inside can match later.
-    std::string prepared = preparedPhraseText(text);
     const bool entriesHaveSpacePairs = std::any_of(
         entries.begin(), entries.end(), [](const std::string& entry) { return entry.find("  ") != std::string::npos; });
     if (!entriesHaveSpacePairs)
-        return countInCollapsedText(prepared, entries, matcher);
+        return countInCollapsedText(text, entries, matcher);
+    std::string prepared = preparedPhraseText(text);
 
     // An entry with a pair of spaces inside can only occur in some versions of the text, not in
     // the collapsed one: the versions are searched one after the other. Once no pair of spaces

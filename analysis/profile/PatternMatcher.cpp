@@ -37,6 +37,29 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
         }
         terminal[node] = static_cast<std::int32_t>(index);
     }
+    // Nodes are numbered breadth-first, so that the shallow nodes, where a scan spends most of
+    // its time, lie together in memory.
+    {
+        std::vector<std::size_t> order{0}; // the nodes breadth-first
+        for (std::size_t head = 0; head < order.size(); ++head)
+            for (std::size_t c = 0; c < m_classCount; ++c)
+                if (const std::int32_t child = children[order[head] * m_classCount + c]; child > 0)
+                    order.push_back(static_cast<std::size_t>(child));
+        std::vector<std::int32_t> renumbered(order.size());
+        for (std::size_t k = 0; k < order.size(); ++k)
+            renumbered[order[k]] = static_cast<std::int32_t>(k);
+        std::vector<std::int32_t> orderedChildren(children.size(), -1);
+        std::vector<std::int32_t> orderedTerminal(terminal.size());
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            for (std::size_t c = 0; c < m_classCount; ++c)
+                if (const std::int32_t child = children[order[k] * m_classCount + c]; child > 0)
+                    orderedChildren[k * m_classCount + c] = renumbered[static_cast<std::size_t>(child)];
+            orderedTerminal[k] = terminal[order[k]];
+        }
+        children = std::move(orderedChildren);
+        terminal = std::move(orderedTerminal);
+    }
+
     m_lengths.resize(patterns.size());
     for (std::size_t index = 0; index < patterns.size(); ++index)
         m_lengths[index] = patterns[index].size();
