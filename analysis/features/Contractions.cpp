@@ -4,8 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <optional>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace quendry {
@@ -113,143 +114,205 @@ const std::array<ContractionPair, contractionPairCount>& contractionPairs()
     return pairs;
 }
 
-std::string prepareContractionSearchText(std::string_view text)
-{
-    // What each byte becomes: a letter its capital, an apostrophe itself, anything else a space.
-    // A line feed is deleted rather than turned into a space; in a CR LF text the carriage return
-    // before it already separates the words.
-    constexpr char deleted = '\0';
-    static const auto replacement = [] {
-        std::array<char, 256> table{};
-        for (int c = 0; c < 256; ++c) {
-            const char byte = static_cast<char>(c);
-            table[static_cast<std::size_t>(c)] = isLetter(byte) || byte == '\'' ? toUpperAscii(byte) : ' ';
-        }
-        table['\n'] = deleted;
-        return table;
-    }();
-
-    const std::string_view core = trimmed(text);
-    std::string prepared(core.size() + 2, ' ');
-    std::size_t length = 1; // the leading space
-    bool endsWithSpace = true;
-    for (const char c : core) {
-        const char replaced = replacement[code(c)];
-        if (replaced == deleted)
-            continue;
-        // Runs of other characters become one space.
-        const bool space = replaced == ' ';
-        prepared[length] = replaced;
-        length += space && endsWithSpace ? 0 : 1;
-        endsWithSpace = space;
-    }
-    prepared.resize(endsWithSpace ? length : length + 1);
-    prepared.back() = ' ';
-    return prepared;
-}
-
-std::int32_t countContractionForm(std::string_view preparedText, std::string_view form)
-{
-    const std::string pattern = ' ' + toUpperAscii(form) + ' ';
-    std::int32_t count = 0;
-    // Marking the framing space of the leftmost occurrence and searching again finds every
-    // position where the pattern starts: the next search may begin right after that space.
-    for (std::size_t found = preparedText.find(pattern); found != std::string_view::npos;
-         found = preparedText.find(pattern, found + 1))
-        ++count;
-    return count;
-}
-
 namespace {
 
-// A prepared text is words between single spaces, so a form stands at a position exactly when the
-// words from there on equal the form's words. One walk over the words counts every form of the
-// table, where a search per form would read the whole text 88 times.
-class FormCounts {
+// The forms as sequences of words. Each distinct word of a form has an id; each distinct form has
+// a slot in the counts. Words are found in a small table probed linearly, by their first 15
+// characters laid out in two machine words: no form's word is longer.
+class FormTable {
 public:
-    FormCounts()
+    static constexpr std::size_t longestWord = 15;
+    static constexpr std::size_t mostWords = 4; // per form
+
+    static const FormTable& instance()
     {
-        for (const ContractionPair& pair : pairs) {
-            for (const std::string_view form : {pair.contracted, pair.full}) {
-                const std::string upper = toUpperAscii(form);
-                m_counts.emplace(upper, 0);
-                std::size_t wordStart = 0;
-                for (std::size_t space = upper.find(' '); space != std::string::npos; space = upper.find(' ', space + 1)) {
-                    m_prefixes.insert(upper.substr(0, space));
-                    mayBeWordOfAForm(upper.substr(wordStart, space - wordStart), true);
-                    wordStart = space + 1;
-                }
-                mayBeWordOfAForm(upper.substr(wordStart), true);
-            }
+        static const FormTable table;
+        return table;
+    }
+
+    std::size_t formCount() const { return m_forms.size(); }
+
+    // The slot of a form written any case, if it is one.
+    std::optional<std::size_t> slotOf(std::string_view form) const
+    {
+        const auto found = std::find(m_forms.begin(), m_forms.end(), toUpperAscii(form));
+        if (found == m_forms.end())
+            return std::nullopt;
+        return static_cast<std::size_t>(found - m_forms.begin());
+    }
+
+    // The id of a word (upper case, at most longestWord characters), or -1.
+    std::int32_t idOf(std::string_view upperWord) const
+    {
+        if (upperWord.size() >= m_firstLetters.size())
+            return -1;
+        // Most words of a text are in no form; a word's length and first letter rule out nearly
+        // all of those before any look-up.
+        const auto first = code(upperWord.front());
+        if (first < 'A' || first > 'Z' ? !m_otherFirst : !(m_firstLetters[upperWord.size()] & (1u << (first - 'A'))))
+            return -1;
+        const Key key = keyOf(upperWord);
+        for (std::size_t i = indexOf(key);; i = (i + 1) & (m_slots.size() - 1)) {
+            if (m_slots[i].id < 0)
+                return -1;
+            if (m_slots[i].key == key)
+                return m_slots[i].id;
         }
     }
 
-    void countIn(std::string_view prepared)
+    // The slot of the form made of the last `length` words, the latest first, or -1.
+    std::int32_t formEndingWith(const std::array<std::int32_t, mostWords>& recent, std::size_t length) const
     {
-        std::string key;
-        for (std::size_t start = 0; start < prepared.size();) {
-            std::size_t end = start;
-            while (end < prepared.size() && prepared[end] != ' ')
-                ++end;
-            const std::string_view word = prepared.substr(start, end - start);
-            start = end + 1;
-            if (word.empty() || !mayBeWordOfAForm(word))
-                continue;
-            if (const auto found = m_counts.find(word); found != m_counts.end())
-                ++found->second;
-            if (!m_prefixes.count(word))
-                continue;
-            key.assign(word);
-            for (std::size_t next = start; next < prepared.size();) {
-                const std::size_t nextEnd = std::min(prepared.find(' ', next), prepared.size());
-                const std::string_view nextWord = prepared.substr(next, nextEnd - next);
-                next = nextEnd + 1;
-                if (nextWord.empty())
-                    continue;
-                key += ' ';
-                key += nextWord;
-                if (const auto found = m_counts.find(key); found != m_counts.end())
-                    ++found->second;
-                if (!m_prefixes.count(key))
-                    break;
-            }
+        std::uint64_t sequence = length;
+        for (std::size_t k = 0; k < length; ++k) {
+            if (recent[k] < 0)
+                return -1;
+            sequence = sequence * 256 + static_cast<std::uint64_t>(recent[k]);
         }
+        const auto found = m_formOfSequence.find(sequence);
+        return found == m_formOfSequence.end() ? -1 : found->second;
     }
-
-    std::int32_t of(std::string_view form) const { return m_counts.at(toUpperAscii(form)); }
 
 private:
-    // Most words of a text are in no form. Forms are short words: a word's length and first
-    // letter rule out nearly all others before any look-up. With `add`, records the word.
-    bool mayBeWordOfAForm(std::string_view word, bool add = false)
+    struct Key {
+        std::uint64_t low = 0;
+        std::uint64_t high = 0;
+        bool operator==(const Key&) const = default;
+    };
+    struct Slot {
+        Key key;
+        std::int32_t id = -1;
+    };
+
+    static Key keyOf(std::string_view word)
     {
-        const auto first = static_cast<unsigned char>(word.front());
-        if (word.size() >= m_firstLetters.size() || first < 'A' || first > 'Z')
-            return add ? (m_anyWord = true) : m_anyWord;
-        const std::uint32_t bit = 1u << (first - 'A');
-        if (add)
-            m_firstLetters[word.size()] |= bit;
-        return (m_firstLetters[word.size()] & bit) != 0;
+        char bytes[16] = {};
+        std::memcpy(bytes, word.data(), std::min(word.size(), longestWord));
+        Key key;
+        std::memcpy(&key.low, bytes, 8);
+        std::memcpy(&key.high, bytes + 8, 8);
+        return key;
     }
 
-    std::unordered_map<std::string, std::int32_t, TextHash, std::equal_to<>> m_counts;
-    std::unordered_set<std::string, TextHash, std::equal_to<>> m_prefixes; // the first words of the forms with more than one
-    std::array<std::uint32_t, 16> m_firstLetters{}; // for each length, the first letters of the forms' words
-    bool m_anyWord = false; // some form's word is long or starts with an apostrophe
+    std::size_t indexOf(const Key& key) const
+    {
+        const std::uint64_t mixed = (key.low ^ (key.high * 0x9E3779B97F4A7C15ull)) * 0xC2B2AE3D27D4EB4Full;
+        return static_cast<std::size_t>(mixed >> 40) & (m_slots.size() - 1);
+    }
+
+    FormTable()
+    {
+        std::vector<std::string> words;
+        for (const ContractionPair& pair : pairs) {
+            for (const std::string_view form : {pair.contracted, pair.full}) {
+                std::string upper = toUpperAscii(form);
+                if (std::find(m_forms.begin(), m_forms.end(), upper) != m_forms.end())
+                    continue;
+                std::vector<std::int32_t> ids;
+                for (std::size_t start = 0; start <= upper.size();) {
+                    const std::size_t end = std::min(upper.find(' ', start), upper.size());
+                    const std::string word = upper.substr(start, end - start);
+                    auto known = std::find(words.begin(), words.end(), word);
+                    if (known == words.end())
+                        known = words.insert(words.end(), word);
+                    ids.push_back(static_cast<std::int32_t>(known - words.begin()));
+                    start = end + 1;
+                }
+                // Read back from the latest word, as formEndingWith does.
+                std::uint64_t sequence = ids.size();
+                for (auto id = ids.rbegin(); id != ids.rend(); ++id)
+                    sequence = sequence * 256 + static_cast<std::uint64_t>(*id);
+                m_formOfSequence.emplace(sequence, static_cast<std::int32_t>(m_forms.size()));
+                m_forms.push_back(std::move(upper));
+            }
+        }
+        m_slots.resize(256);
+        for (std::size_t id = 0; id < words.size(); ++id) {
+            const std::string& word = words[id];
+            const Key key = keyOf(word);
+            std::size_t i = indexOf(key);
+            while (m_slots[i].id >= 0)
+                i = (i + 1) & (m_slots.size() - 1);
+            m_slots[i] = {key, static_cast<std::int32_t>(id)};
+            const auto first = code(word.front());
+            if (first < 'A' || first > 'Z')
+                m_otherFirst = true;
+            else
+                m_firstLetters[word.size()] |= 1u << (first - 'A');
+        }
+    }
+
+    std::vector<std::string> m_forms; // upper case, words separated by one space
+    std::unordered_map<std::uint64_t, std::int32_t> m_formOfSequence;
+    std::vector<Slot> m_slots;
+    std::array<std::uint32_t, longestWord + 1> m_firstLetters{}; // for each length, the first letters of the forms' words
+    bool m_otherFirst = false; // some word of a form starts with an apostrophe
 };
 
 } // namespace
 
-ContractionTally tallyContractions(std::string_view firstText, std::string_view secondText)
+ContractionForms::ContractionForms()
+    : m_counts(FormTable::instance().formCount(), 0)
 {
-    FormCounts first;
-    first.countIn(prepareContractionSearchText(firstText));
-    FormCounts second;
-    second.countIn(prepareContractionSearchText(secondText));
+    m_recentWords.fill(-1);
+}
+
+void ContractionForms::addWord(std::string_view word)
+{
+    const FormTable& table = FormTable::instance();
+    std::int32_t id = -1;
+    if (!word.empty() && word.size() <= FormTable::longestWord) {
+        char upper[FormTable::longestWord];
+        std::transform(word.begin(), word.end(), upper, [](char c) { return toUpperAscii(c); });
+        id = table.idOf(std::string_view(upper, word.size()));
+    }
+    std::copy_backward(m_recentWords.begin(), m_recentWords.end() - 1, m_recentWords.end());
+    m_recentWords[0] = id;
+    if (id < 0)
+        return;
+    for (std::size_t length = 1; length <= FormTable::mostWords && m_recentWords[length - 1] >= 0; ++length)
+        if (const std::int32_t slot = table.formEndingWith(m_recentWords, length); slot >= 0)
+            ++m_counts[static_cast<std::size_t>(slot)];
+}
+
+std::int32_t ContractionForms::of(std::string_view form) const
+{
+    const auto slot = FormTable::instance().slotOf(form);
+    return slot ? m_counts[*slot] : 0;
+}
+
+ContractionForms countContractionForms(std::string_view text)
+{
+    ContractionForms forms;
+    std::string word;
+    for (const char c : text) {
+        // A line feed is deleted rather than taken as a separator; in a CR LF text the carriage
+        // return before it already separates the words.
+        if (c == '\n')
+            continue;
+        if (isLetter(c) || c == '\'') {
+            word += c;
+        } else if (!word.empty()) {
+            forms.addWord(word);
+            word.clear();
+        }
+    }
+    if (!word.empty())
+        forms.addWord(word);
+    return forms;
+}
+
+ContractionTally tallyContractions(const ContractionForms& first, const ContractionForms& second)
+{
     ContractionTally tally;
     for (const ContractionPair& pair : pairs)
         updateForRow(tally, first.of(pair.contracted), first.of(pair.full), second.of(pair.contracted), second.of(pair.full));
     return tally;
+}
+
+ContractionTally tallyContractions(std::string_view firstText, std::string_view secondText)
+{
+    return tallyContractions(countContractionForms(firstText), countContractionForms(secondText));
 }
 
 double contractionPoints(const ContractionTally& tally, std::int32_t firstWordTokenCount,
@@ -277,6 +340,12 @@ double contractionPoints(const ContractionTally& tally, std::int32_t firstWordTo
         return rateRatioPoints(std::max(firstRate, secondRate) / std::min(firstRate, secondRate));
     }
     return tally.crossingPoints;
+}
+
+double contractionPoints(const ContractionForms& first, const ContractionForms& second,
+    std::int32_t firstWordTokenCount, std::int32_t secondWordTokenCount)
+{
+    return contractionPoints(tallyContractions(first, second), firstWordTokenCount, secondWordTokenCount);
 }
 
 double contractionPoints(std::string_view firstText, std::string_view secondText,

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quendry {
 
@@ -32,22 +33,41 @@ struct ContractionTally {
     double crossingPoints = 0.0;   // the crossing penalties so far
 };
 
-// The text as the contraction search sees it: upper-cased runs of letters and apostrophes, one
-// space between them and one at each end. Line feeds are deleted, everything else that is not a
-// letter or an apostrophe separates words.
-std::string prepareContractionSearchText(std::string_view text);
+// How often a text uses each form of the table. The forms are looked for word by word: a text's
+// words are its runs of letters and apostrophes (any case), line feeds deleted and everything else
+// separating them, and a form stands where its words follow one another. Neighbouring occurrences
+// may share a word boundary, so "it's it's" holds "it's" twice.
+class ContractionForms {
+public:
+    ContractionForms();
 
-// How many positions of a prepared text hold the form (any case) framed by spaces. Neighbouring
-// occurrences may share the space between them, so "it's it's" counts 2.
-std::int32_t countContractionForm(std::string_view preparedText, std::string_view form);
+    // The next word of a text, as written.
+    void addWord(std::string_view word);
+    // How often the form (any case) occurs; 0 for a form not in the table.
+    std::int32_t of(std::string_view form) const;
+
+    // The count of each distinct form of the table, in the table's order of first appearance.
+    const std::vector<std::int32_t>& counts() const { return m_counts; }
+
+private:
+    std::vector<std::int32_t> m_counts;
+    std::array<std::int32_t, 4> m_recentWords; // ids of the last words, the latest first; -1: none
+};
+
+// Counts the forms in a text (quotes folded), walking its words.
+ContractionForms countContractionForms(std::string_view text);
 
 // Counts every row in both texts and adds a penalty for each row where one text uses only the
 // contracted form and the other only the full form, each penalty half the previous one.
+ContractionTally tallyContractions(const ContractionForms& first, const ContractionForms& second);
 ContractionTally tallyContractions(std::string_view firstText, std::string_view secondText);
 
 // The final rules over a tally; the word-token counts are those after 0 was raised to 1.
 double contractionPoints(const ContractionTally& tally, std::int32_t firstWordTokenCount,
     std::int32_t secondWordTokenCount);
+
+double contractionPoints(const ContractionForms& first, const ContractionForms& second,
+    std::int32_t firstWordTokenCount, std::int32_t secondWordTokenCount);
 
 // Compares how the two texts use 44 contracted forms against their full forms ("don't" against
 // "do not"). The word-token counts are those after the comparison step raised 0 to 1.

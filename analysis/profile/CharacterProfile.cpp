@@ -53,7 +53,8 @@ constexpr int progressBatch = 4096;
 
 } // namespace
 
-CharacterProfile profileCharacters(std::string_view text, WordClassifier& classifier, ProgressListener& progress)
+CharacterProfile profileCharacters(std::string_view text, WordClassifier& classifier, ProgressListener& progress,
+    const std::function<void(std::string_view)>& onToken)
 {
     CharacterProfile p;
     const std::size_t n = text.size();
@@ -140,6 +141,8 @@ CharacterProfile profileCharacters(std::string_view text, WordClassifier& classi
                 tokenStart = i;
             if ((!wordCharacter || last) && tokenStart != none) {
                 std::string_view token = text.substr(tokenStart, (wordCharacter ? i + 1 : i) - tokenStart);
+                if (onToken)
+                    onToken(token);
                 while (!token.empty() && token.front() == '\'')
                     token.remove_prefix(1);
                 while (!token.empty() && token.back() == '\'')

@@ -3,6 +3,7 @@
 #include "analysis/profile/Characters.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace quendry {
 
@@ -51,8 +52,9 @@ constexpr bool isSymbolCharacter(char c)
 }
 
 // Walks a text (quotes folded, line feeds stripped) character by character. Every completed word
-// token goes to the classifier, unless the token before it was a name. The progress listener moves
-// on by exactly one step per character.
-CharacterProfile profileCharacters(std::string_view text, WordClassifier& classifier, ProgressListener& progress);
+// token goes to the classifier, unless the token before it was a name, and to `onToken` as written,
+// outer apostrophes included. The progress listener moves on by exactly one step per character.
+CharacterProfile profileCharacters(std::string_view text, WordClassifier& classifier, ProgressListener& progress,
+    const std::function<void(std::string_view)>& onToken = nullptr);
 
 } // namespace quendry

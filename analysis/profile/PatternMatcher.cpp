@@ -14,6 +14,12 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
                 byteClass = static_cast<std::uint32_t>(m_classCount++);
         }
 
+    // Rows of a power-of-two width are found by a shift, which keeps the scan's chain of
+    // dependent steps short.
+    while ((std::size_t{1} << m_classShift) < m_classCount)
+        ++m_classShift;
+    m_classCount = std::size_t{1} << m_classShift;
+
     // The trie, with -1 for a missing child.
     std::vector<std::int32_t> children(m_classCount, -1);
     std::vector<std::int32_t> terminal(1, -1);

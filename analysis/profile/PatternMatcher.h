@@ -52,7 +52,7 @@ private:
     {
         std::size_t node = 0;
         for (std::size_t i = start; i < text.size(); ++i) {
-            const Entry next = table[node * m_classCount + m_classOf[static_cast<unsigned char>(text[i])]];
+            const Entry next = table[(node << m_classShift) + m_classOf[static_cast<unsigned char>(text[i])]];
             const auto child = static_cast<std::size_t>(next & static_cast<Entry>(~flag));
             // Only an edge of the trie leads one level deeper; the other transitions fall back
             // to a match that no longer starts at `start`.
@@ -69,7 +69,7 @@ private:
     {
         std::size_t node = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
-            const Entry next = table[node * m_classCount + m_classOf[static_cast<unsigned char>(text[i])]];
+            const Entry next = table[(node << m_classShift) + m_classOf[static_cast<unsigned char>(text[i])]];
             node = static_cast<std::size_t>(next & static_cast<Entry>(~flag));
             if (!(next & flag))
                 continue;
@@ -87,6 +87,7 @@ private:
     static constexpr std::uint32_t hasOutput = 0x80000000u;
     std::uint32_t m_classOf[256] = {};
     std::size_t m_classCount = 1;
+    std::size_t m_classShift = 0; // m_classCount is 1 << m_classShift
     std::vector<std::uint32_t> m_next;
     std::vector<std::uint16_t> m_next16; // the same table in half the memory, when the nodes fit
     // For each node, the nearest node on its failure chain (itself included) where a pattern ends,

@@ -46,7 +46,10 @@ std::variant<TextProfile, RefusalReason> profileText(const std::string& text, bo
     profile.sentenceCount = countSentences(text);
 
     WordClassifier classifier(dictionary, reference.names, reference.lists.emoticons);
-    const CharacterProfile characters = profileCharacters(stripLineFeeds(text), classifier, progress);
+    // The contraction forms are counted on the character pass's word tokens, which are the
+    // runs of letters and apostrophes of the text without its line feeds.
+    const CharacterProfile characters = profileCharacters(stripLineFeeds(text), classifier, progress,
+        [&profile](std::string_view token) { profile.contractionForms.addWord(token); });
     profile.wordCount = characters.wordCount;
     profile.periodSpaceCount = characters.periodSpaceCount;
     profile.commaSpaceCount = characters.commaSpaceCount;
@@ -159,7 +162,7 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
     t.wordLengthPoints = wordLengthPoints(a, b);
     t.spaceBeforeMarkPoints = spaceBeforeMarkPoints(a, b);
     t.spaceAfterMarkPoints = spaceAfterMarkPoints(a, b);
-    t.contractionPoints = contractionPoints(a.text, b.text, a.wordTokenCount, b.wordTokenCount);
+    t.contractionPoints = contractionPoints(a.contractionForms, b.contractionForms, a.wordTokenCount, b.wordTokenCount);
     t.commaRatePoints = commaRatePoints(a, b);
     progress.advanced(1);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/features/Contractions.h"
 #include "analysis/profile/Characters.h"
 
 #include <cstdint>
@@ -36,6 +37,7 @@ struct TextProfile {
     StringList unknownWords;
     std::int32_t phraseCount = 0;
     std::int32_t lowercaseSentenceStarts = 0;
+    ContractionForms contractionForms;
 
     // The normalised text as the later passes read it: emoticons removed, quotes folded,
     // line breaks kept.
