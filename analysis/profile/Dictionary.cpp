@@ -25,14 +25,35 @@ Dictionary Dictionary::fromText(std::string_view text)
         stretches.push_back(upper.substr(start + 1, end - start - 1));
         start = end;
     }
-    std::size_t slots = 16;
-    while (slots < 2 * stretches.size())
-        slots *= 2;
-    dictionary.m_slots.assign(slots, Slot{});
-    dictionary.m_slotMask = slots - 1;
+    dictionary.resize(stretches.size());
     for (const std::string_view stretch : stretches)
         dictionary.insert(stretch);
+    // A word list holds each word once, but every separator between two words is a stretch too:
+    // the table shrinks to what the distinct words need.
+    dictionary.resize(dictionary.m_wordCount - dictionary.m_longWords.size());
     return dictionary;
+}
+
+// Gives the table room for that many short words, at most half of its slots in use.
+void Dictionary::resize(std::size_t shortWords)
+{
+    std::size_t slots = 16;
+    while (slots < 2 * shortWords)
+        slots *= 2;
+    if (slots == m_slots.size())
+        return;
+    std::vector<Slot> old(slots, Slot{});
+    old.swap(m_slots);
+    m_slotMask = slots - 1;
+    m_wordCount = m_longWords.size();
+    for (const Slot& slot : old) {
+        if (slot.high == Slot::unused)
+            continue;
+        char bytes[16];
+        std::memcpy(bytes, &slot.low, 8);
+        std::memcpy(bytes + 8, &slot.high, 8);
+        insert(std::string_view(bytes, static_cast<unsigned char>(bytes[15])));
+    }
 }
 
 Dictionary::Slot Dictionary::slotFor(std::string_view shortWord)

@@ -46,6 +46,7 @@ private:
     static Slot slotFor(std::string_view shortWord);
     std::size_t slotIndex(std::uint64_t hash) const;
     void insert(std::string_view word);
+    void resize(std::size_t shortWords);
 
     std::vector<Slot> m_slots;
     std::size_t m_slotMask = 0;

@@ -175,13 +175,16 @@ bool WordClassifier::isDictionaryWord(std::string_view upperToken) const
 // A name's previous word leaves the list of unknown words. Its entry is blanked and the list
 // closed up once, when it is read: taking entries out one at a time would move the rest of a
 // long list each time.
+// A name's previous word leaves the list of unknown words. Its entry is blanked and the list
+// closed up once, when it is read: taking entries out one at a time would move the rest of a
+// long list each time.
 void WordClassifier::forgetUnknownWord(std::string_view upperWord)
 {
-    const auto found = m_unknownWordIndex.find(upperWord);
-    if (found == m_unknownWordIndex.end())
+    const std::uint32_t position = m_unknownWordIndex.find(m_lists.unknownWords, upperWord);
+    if (position == WordIndex::none)
         return;
-    m_lists.unknownWords[found->second].clear();
-    m_unknownWordIndex.erase(found);
+    m_unknownWordIndex.remove(m_lists.unknownWords, position);
+    m_lists.unknownWords[position].clear();
     m_unknownWordsBlanked = true;
 }
 
@@ -189,23 +192,30 @@ const WordLists& WordClassifier::lists() const
 {
     if (m_unknownWordsBlanked) {
         std::erase(m_lists.unknownWords, std::string());
-        m_unknownWordIndex.clear();
-        for (std::size_t i = 0; i < m_lists.unknownWords.size(); ++i)
-            m_unknownWordIndex.emplace(m_lists.unknownWords[i], i);
+        m_unknownWordIndex.rebuild(m_lists.unknownWords);
         m_unknownWordsBlanked = false;
     }
     return m_lists;
 }
 
+WordLists WordClassifier::takeLists()
+{
+    lists();
+    WordLists taken = std::move(m_lists);
+    clear();
+    return taken;
+}
+
 void WordClassifier::countCapsWord(std::string_view token)
 {
-    if (const auto found = m_capsWordIndex.find(token); found != m_capsWordIndex.end()) {
-        ++m_lists.capsWordCounts[found->second];
+    const std::uint32_t position = m_capsWordIndex.find(m_lists.capsWords, token);
+    if (position != WordIndex::none) {
+        ++m_lists.capsWordCounts[position];
         return;
     }
-    m_capsWordIndex.emplace(token, m_lists.capsWords.size());
     m_lists.capsWords.emplace_back(token);
     m_lists.capsWordCounts.push_back(1);
+    m_capsWordIndex.add(m_lists.capsWords, static_cast<std::uint32_t>(m_lists.capsWords.size() - 1));
 }
 
 void WordClassifier::classify(std::string_view previous, std::string_view token, bool& skipNext)
@@ -238,11 +248,12 @@ void WordClassifier::classify(std::string_view previous, std::string_view token,
         const bool capitalised = token.front() >= 'A' && token.front() <= 'Z';
         // Emoticon keywords are never kept as unknown words. Each call leaves none in the list,
         // so only the word added here can be one.
-        if (!capitalised && !m_unknownWordIndex.contains(trimmed(upperToken)) && !m_upperEmoticons.contains(upperToken)) {
-            m_unknownWordIndex.emplace(upperToken, m_lists.unknownWords.size());
+        if (!capitalised && m_unknownWordIndex.find(m_lists.unknownWords, trimmed(upperToken)) == WordIndex::none
+            && !m_upperEmoticons.contains(upperToken)) {
             m_lists.unknownWords.emplace_back(upperToken);
+            m_unknownWordIndex.add(m_lists.unknownWords, static_cast<std::uint32_t>(m_lists.unknownWords.size() - 1));
         }
-        m_lists.unrecognisedWords.emplace_back(upperToken);
+        ++m_lists.unrecognisedWordCount;
     }
 
     // Names and dictionary words count as capital words too; apostrophes do not break one.

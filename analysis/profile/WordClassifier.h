@@ -2,17 +2,17 @@
 
 #include "analysis/profile/Characters.h"
 #include "analysis/profile/Dictionary.h"
+#include "analysis/profile/WordIndex.h"
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace quendry {
 
 // What the classifier collects over one text's word tokens.
 struct WordLists {
-    StringList unrecognisedWords; // every unrecognised token, upper-cased, repeats kept
+    std::int32_t unrecognisedWordCount = 0; // unrecognised tokens, repeats included
     StringList unknownWords;      // distinct unrecognised tokens not written with a capital first
     StringList capsWords;         // distinct tokens of three or more characters without lowercase
     std::vector<std::int32_t> capsWordCounts; // parallel to capsWords
@@ -31,6 +31,8 @@ public:
     void classify(std::string_view previous, std::string_view token, bool& skipNext);
 
     const WordLists& lists() const;
+    // The lists, moved out; the classifier starts afresh.
+    WordLists takeLists();
     void clear();
 
 private:
@@ -40,8 +42,6 @@ private:
     void countCapsWord(std::string_view token);
 
     using WordSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
-    template <typename Value>
-    using WordMap = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
 
     const Dictionary& m_dictionary;
     const Dictionary& m_names;
@@ -49,9 +49,9 @@ private:
     // The lists, and indexes into them for lookups in constant time; they change only together.
     // A forgotten unknown word stays in its list as an empty entry until the list is read.
     mutable WordLists m_lists;
-    mutable WordMap<std::size_t> m_unknownWordIndex;
+    mutable WordIndex m_unknownWordIndex;
     mutable bool m_unknownWordsBlanked = false;
-    WordMap<std::size_t> m_capsWordIndex;
+    WordIndex m_capsWordIndex;
 };
 
 } // namespace quendry

@@ -9,4 +9,5 @@ target_sources(quendry_analysis PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Sentences.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Windows1252.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WordClassifier.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WordIndex.cpp
 )

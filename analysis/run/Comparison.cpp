@@ -67,11 +67,11 @@ std::variant<TextProfile, RefusalReason> profileText(const std::string& text, bo
     profile.questionSpaceCount = characters.questionSpaceCount;
     profile.spaceQuestionCount = characters.spaceQuestionCount;
     profile.semicolonCount = characters.semicolonCount;
-    const WordLists& words = classifier.lists();
-    profile.capsWords = words.capsWords;
-    profile.capsWordCounts = words.capsWordCounts;
-    profile.unknownWords = words.unknownWords;
-    if (static_cast<double>(words.unrecognisedWords.size()) >= 0.75 * profile.wordCount)
+    WordLists words = classifier.takeLists();
+    profile.capsWords = std::move(words.capsWords);
+    profile.capsWordCounts = std::move(words.capsWordCounts);
+    profile.unknownWords = std::move(words.unknownWords);
+    if (static_cast<double>(words.unrecognisedWordCount) >= 0.75 * profile.wordCount)
         return isFirst ? RefusalReason::FirstTextNotEnglish : RefusalReason::SecondTextNotEnglish;
 
     profile.symbolRuns = characters.symbolRuns;

@@ -26,6 +26,14 @@ std::int32_t countEmoticons(std::string& text, std::int32_t okCount, const Strin
 
 std::int32_t countSentences(std::string_view text);
 
+// What the classifier collects, the unrecognised tokens listed one by one.
+struct WordLists {
+    StringList unrecognisedWords;
+    StringList unknownWords;
+    StringList capsWords;
+    std::vector<std::int32_t> capsWordCounts;
+};
+
 // The classifier over the dictionary and name texts themselves, searched for '#' + word + '#'.
 class Classifier {
 public:

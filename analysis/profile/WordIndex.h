@@ -1,0 +1,39 @@
+#pragma once
+
+#include "analysis/profile/Characters.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace quendry {
+
+// Where each word of a list of distinct words stands, found by hashing. The table holds only
+// positions in the list, a few bytes per word, where a map keyed by the words would hold a copy of
+// every word; the list itself is passed to each call.
+class WordIndex {
+public:
+    static constexpr std::uint32_t none = UINT32_MAX;
+
+    // The position of the word in `words`, or none.
+    std::uint32_t find(const StringList& words, std::string_view word) const;
+    // Indexes words[position], a word not indexed yet.
+    void add(const StringList& words, std::uint32_t position);
+    // Forgets the indexed word at that position.
+    void remove(const StringList& words, std::uint32_t position);
+    // Indexes every word of the list afresh.
+    void rebuild(const StringList& words);
+    void clear();
+    bool empty() const { return m_size == 0; }
+
+private:
+    static constexpr std::uint32_t removed = UINT32_MAX - 1;
+    std::size_t slotFor(std::string_view word) const;
+    void grow(const StringList& words);
+
+    std::vector<std::uint32_t> m_slots; // positions, none or removed; a power of two long
+    std::size_t m_size = 0;             // indexed words
+    std::size_t m_used = 0;             // slots that are not none
+};
+
+} // namespace quendry
