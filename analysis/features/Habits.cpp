@@ -40,11 +40,19 @@ struct LoneSymbols {
 // (digits count as special neighbours). An apostrophe inside a word is part of the word.
 LoneSymbols collectLoneSymbols(std::string_view text)
 {
+    // Most characters of a text are letters and spaces; a table tells the few that may stand
+    // alone at a glance.
+    static const auto mayStandAlone = [] {
+        std::array<bool, 256> table{};
+        for (int c = 0; c < 256; ++c)
+            table[static_cast<std::size_t>(c)] = isSpecial(static_cast<char>(c)) && !isDigit(static_cast<char>(c));
+        return table;
+    }();
     LoneSymbols lone;
     const std::size_t n = text.size();
     for (std::size_t i = 0; i < n; ++i) {
         const char x = text[i];
-        if (!isSpecial(x) || isDigit(x))
+        if (!mayStandAlone[code(x)])
             continue;
         const bool first = i == 0;
         const bool last = i + 1 == n;
@@ -105,15 +113,15 @@ struct HyphenSpacing {
 
 HyphenSpacing measureHyphenSpacing(std::string_view text)
 {
+    // Every pattern holds a hyphen, which is rare: the text is searched for hyphens only.
     HyphenSpacing spacing;
     const std::size_t n = text.size();
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        if (text[i] == ' ' && text[i + 1] == '-')
-            ++spacing.spaceBefore;
-        if (text[i] == '-' && text[i + 1] == ' ')
-            ++spacing.spaceAfter;
-        if (i + 2 < n && text[i] == ' ' && text[i + 1] == '-' && text[i + 2] == ' ')
-            ++spacing.spaceAround;
+    for (std::size_t i = text.find('-'); i != std::string_view::npos; i = text.find('-', i + 1)) {
+        const bool spaceBefore = i > 0 && text[i - 1] == ' ';
+        const bool spaceAfter = i + 1 < n && text[i + 1] == ' ';
+        spacing.spaceBefore += spaceBefore ? 1 : 0;
+        spacing.spaceAfter += spaceAfter ? 1 : 0;
+        spacing.spaceAround += spaceBefore && spaceAfter ? 1 : 0;
     }
     spacing.spaceBefore -= spacing.spaceAround;
     spacing.spaceAfter -= spacing.spaceAround;
