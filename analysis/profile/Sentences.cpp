@@ -10,62 +10,76 @@ namespace {
 constexpr bool isSentenceMark(char c) { return c == '.' || c == '?' || c == '!'; }
 constexpr bool isLowercaseLetter(char c) { return c >= 'a' && c <= 'z'; }
 
-// Lines are joined with nothing between them, and a full stop ends the last sentence even when the
-// writer left it open.
-std::string joinedLines(std::string_view text)
-{
-    text = trimmed(text);
-    std::string joined(text.size() + 1, '\0');
-    std::size_t length = 0;
-    for (const char c : text) {
-        joined[length] = c;
-        length += c != '\r' && c != '\n' ? 1 : 0;
+// The text the sentences are cut from, built in one pass:
+// - lines are joined with nothing between them, and a full stop ends the last sentence even when
+//   the writer left it open;
+// - an ellipsis that trails off into a lowercase word ("wait... and then") ends no sentence: it
+//   is blanked out up to that word's first letter, which goes too;
+// - "..." and "!!!" end a sentence once: runs of the same mark shrink to one (replacing pairs
+//   until none is left gives the same, since a shrunk run never joins another run of the same
+//   mark);
+// - letters are lowered.
+// Whether an ellipsis is blanked shows only at the next letter, so what was written since it
+// began is then overwritten.
+class SentenceText {
+public:
+    explicit SentenceText(std::size_t capacity)
+        : m_text(capacity, '\0')
+    {
     }
-    joined[length++] = '.';
-    joined.resize(length);
-    return joined;
-}
 
-// An ellipsis that trails off into a lowercase word ("wait... and then") ends no sentence: it is
-// blanked out up to that word's first letter, which goes too.
-void blankContinuingEllipses(std::string& text)
-{
-    std::size_t j = text.find("..");
-    while (j != std::string::npos) {
-        const auto letter = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(j), text.end(), isLetter);
-        if (letter == text.end())
-            return;
-        if (isLowercaseLetter(*letter))
-            std::fill(text.begin() + static_cast<std::ptrdiff_t>(j), letter + 1, '_');
-        j = text.find("..", static_cast<std::size_t>(letter - text.begin()) + 1);
+    void add(char c)
+    {
+        if (isLetter(c) && m_ellipsisOpen) {
+            m_ellipsisOpen = false;
+            if (isLowercaseLetter(c)) {
+                m_length = m_ellipsisWrittenAt;
+                for (std::size_t k = m_ellipsisStart; k <= m_added; ++k)
+                    m_text[m_length++] = '_';
+                m_previous = '_';
+                m_previousAdded = c;
+                ++m_added;
+                return;
+            }
+        }
+        if (!m_ellipsisOpen && c == '.' && m_previousAdded == '.') {
+            m_ellipsisOpen = true;
+            m_ellipsisStart = m_added - 1;
+            m_ellipsisWrittenAt = m_previousWrittenAt;
+        }
+        m_previousWrittenAt = m_length;
+        if (!(isSentenceMark(c) && c == m_previous))
+            m_text[m_length++] = toLowerAscii(c);
+        m_previous = c;
+        m_previousAdded = c;
+        ++m_added;
     }
-}
 
-// "..." and "!!!" end a sentence once. Runs of the same mark shrink to one; replacing pairs until
-// none is left gives the same, since a shrunk run never joins another run of the same mark. The
-// result is in lower case.
-std::string loweredWithRepeatedMarksSingled(std::string_view text)
-{
-    std::string result(text.size(), '\0');
-    std::size_t length = 0;
-    char previous = '\0';
-    for (const char c : text) {
-        result[length] = toLowerAscii(c);
-        length += isSentenceMark(c) && c == previous ? 0 : 1;
-        previous = c;
-    }
-    result.resize(length);
-    return result;
-}
+    std::string_view text() const { return std::string_view(m_text).substr(0, m_length); }
+
+private:
+    std::string m_text;
+    std::size_t m_length = 0;
+    std::size_t m_added = 0;             // characters added so far
+    char m_previous = '\0';              // the last character added, as blanked
+    char m_previousAdded = '\0';         // the last character added, as it came
+    std::size_t m_previousWrittenAt = 0; // where the last character added was (or would have been) written
+    bool m_ellipsisOpen = false;         // a ".." came since the last letter
+    std::size_t m_ellipsisStart = 0;     // the count of characters added before it
+    std::size_t m_ellipsisWrittenAt = 0; // where its first full stop was written
+};
 
 } // namespace
 
 std::int32_t countSentences(std::string_view input)
 {
-    std::string joined = joinedLines(input);
-    blankContinuingEllipses(joined);
-    const std::string lowered = loweredWithRepeatedMarksSingled(joined);
-    const std::string_view text = trimmed(lowered);
+    const std::string_view lines = trimmed(input);
+    SentenceText sentenceText(lines.size() + 1);
+    for (const char c : lines)
+        if (c != '\r' && c != '\n')
+            sentenceText.add(c);
+    sentenceText.add('.');
+    const std::string_view text = trimmed(sentenceText.text());
 
     // A mark ends a sentence when a word or a space follows it, but not a digit (3.50) and not
     // a letter that another full stop follows (e.g.). Each cut piece starts where the last ended.

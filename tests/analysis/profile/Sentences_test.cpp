@@ -33,6 +33,7 @@ TEST(Sentences, countsTheSentencesOfTwoOrMoreWords)
         {"He said... then left. Then... Again here.", 2},
         {"It is over...", 1},
         {"It is over.. and done with it", 1},
+        {"..g. .b", 1},                                // a blanked ellipsis does not reopen at the next stop
         {"What?? You did it?? Wow", 1},
         {"Yes.No way.", 1},                            // "yes.no way." is one piece
         {"One two.3 four five. six seven", 2},         // ".3" does not cut
