@@ -132,32 +132,23 @@ HyphenSpacing measureHyphenSpacing(std::string_view text)
 
 std::int32_t countLowercaseSentenceStarts(std::string_view text)
 {
-    enum Kind : unsigned char { Other, Skipped, SmallLetter, Mark };
-    static const auto kindOf = [] {
-        std::array<Kind, 256> kinds{};
-        for (int c = 0; c < 256; ++c) {
-            const char x = static_cast<char>(c);
-            // Spaces and line breaks between a mark and the next letter do not matter.
-            if (x == '\n' || x == '\r' || x == ' ')
-                kinds[static_cast<std::size_t>(c)] = Skipped;
-            else if (isSmallLetter(x))
-                kinds[static_cast<std::size_t>(c)] = SmallLetter;
-            else if (x == '.' || x == '!' || x == '?')
-                kinds[static_cast<std::size_t>(c)] = Mark;
-        }
-        return kinds;
-    }();
-    // A small letter first in the text or after a mark counts; written without branches, since
-    // which way each character goes cannot be foreseen.
+    // A small letter counts when it is the text's first character other than a space or a line
+    // break, or the first such character after a sentence mark.
+    const auto skipped = [](char x) { return x == '\n' || x == '\r' || x == ' '; };
+    const auto firstAfter = [&](std::size_t from) {
+        while (from < text.size() && skipped(text[from]))
+            ++from;
+        return from;
+    };
     std::int32_t count = 0;
-    bool atStart = true;
-    bool ended = false;
-    for (const char x : text) {
-        const Kind kind = kindOf[static_cast<unsigned char>(x)];
-        const bool skipped = kind == Skipped;
-        count += kind == SmallLetter ? static_cast<std::int32_t>(atStart) + static_cast<std::int32_t>(ended) : 0;
-        atStart = atStart && skipped;
-        ended = skipped ? ended : kind == Mark;
+    if (const std::size_t first = firstAfter(0); first < text.size() && isSmallLetter(text[first]))
+        ++count;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char x = text[i];
+        if (x != '.' && x != '!' && x != '?')
+            continue;
+        if (const std::size_t next = firstAfter(i + 1); next < text.size() && isSmallLetter(text[next]))
+            ++count;
     }
     return count;
 }
