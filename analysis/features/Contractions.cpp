@@ -141,16 +141,19 @@ public:
         return static_cast<std::size_t>(found - m_forms.begin());
     }
 
+    // Most words of a text are in no form; a word's length and first letter (any case) rule out
+    // nearly all of those before any look-up.
+    bool mayBeWordOfAForm(std::string_view word) const
+    {
+        if (word.size() >= m_firstLetters.size())
+            return false;
+        const auto first = code(toUpperAscii(word.front()));
+        return first < 'A' || first > 'Z' ? m_otherFirst : (m_firstLetters[word.size()] & (1u << (first - 'A'))) != 0;
+    }
+
     // The id of a word (upper case, at most longestWord characters), or -1.
     std::int32_t idOf(std::string_view upperWord) const
     {
-        if (upperWord.size() >= m_firstLetters.size())
-            return -1;
-        // Most words of a text are in no form; a word's length and first letter rule out nearly
-        // all of those before any look-up.
-        const auto first = code(upperWord.front());
-        if (first < 'A' || first > 'Z' ? !m_otherFirst : !(m_firstLetters[upperWord.size()] & (1u << (first - 'A'))))
-            return -1;
         const Key key = keyOf(upperWord);
         for (std::size_t i = indexOf(key);; i = (i + 1) & (m_slots.size() - 1)) {
             if (m_slots[i].id < 0)
@@ -261,7 +264,7 @@ void ContractionForms::addWord(std::string_view word)
 {
     const FormTable& table = FormTable::instance();
     std::int32_t id = -1;
-    if (!word.empty() && word.size() <= FormTable::longestWord) {
+    if (!word.empty() && table.mayBeWordOfAForm(word)) {
         char upper[FormTable::longestWord];
         std::transform(word.begin(), word.end(), upper, [](char c) { return toUpperAscii(c); });
         id = table.idOf(std::string_view(upper, word.size()));

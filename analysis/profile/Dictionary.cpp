@@ -34,11 +34,12 @@ Dictionary Dictionary::fromText(std::string_view text)
     return dictionary;
 }
 
-// Gives the table room for that many short words, at most half of its slots in use.
+// Gives the table room for that many short words, at most three in five of its slots in use: a
+// look-up then mostly stays within one cache line.
 void Dictionary::resize(std::size_t shortWords)
 {
     std::size_t slots = 16;
-    while (slots < 2 * shortWords)
+    while (3 * slots < 5 * shortWords)
         slots *= 2;
     if (slots == m_slots.size())
         return;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace quendry {
 namespace {
@@ -218,6 +219,32 @@ void WordClassifier::countCapsWord(std::string_view token)
     m_capsWordIndex.add(m_lists.capsWords, static_cast<std::uint32_t>(m_lists.capsWords.size() - 1));
 }
 
+// Ordinary text uses a few hundred words for most of its tokens: the kinds of the words seen last
+// are kept in a small table, indexed by the word, so that a word seen before takes one look-up.
+WordClassifier::Kind WordClassifier::kindOf(std::string_view upperToken) const
+{
+    const auto classified = [&] {
+        if (!upperToken.empty() && isName(upperToken))
+            return Kind::Name;
+        return isDictionaryWord(upperToken) ? Kind::DictionaryWord : Kind::Unrecognised;
+    };
+    if (upperToken.size() > RecentWord::capacity)
+        return classified();
+    char bytes[16] = {};
+    std::copy(upperToken.begin(), upperToken.end(), bytes);
+    bytes[15] = static_cast<char>(upperToken.size());
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+    std::memcpy(&low, bytes, 8);
+    std::memcpy(&high, bytes + 8, 8);
+    const std::uint64_t mixed = (low * 0x9E3779B97F4A7C15ull) ^ (high * 0xC2B2AE3D27D4EB4Full);
+    RecentWord& recent = m_recentWords[static_cast<std::size_t>(mixed >> 52) & (m_recentWords.size() - 1)];
+    if (recent.known && recent.low == low && recent.high == high)
+        return recent.kind;
+    recent = {low, high, classified(), true};
+    return recent.kind;
+}
+
 void WordClassifier::classify(std::string_view previous, std::string_view token, bool& skipNext)
 {
     // Tokens are short: they are upper-cased on the stack.
@@ -232,8 +259,9 @@ void WordClassifier::classify(std::string_view previous, std::string_view token,
         upperToken = longUpper;
     }
 
+    const Kind kind = kindOf(upperToken);
     bool known = false;
-    if (!token.empty() && isName(upperToken)) {
+    if (kind == Kind::Name) {
         // The word before a name is often part of it (a title, a first name), so it is not held
         // against the writer; the word after it is not classified at all.
         if (!m_unknownWordIndex.empty())
@@ -242,7 +270,7 @@ void WordClassifier::classify(std::string_view previous, std::string_view token,
         known = true;
     }
     if (!known)
-        known = isDictionaryWord(upperToken);
+        known = kind == Kind::DictionaryWord;
 
     if (!known && !token.empty()) {
         const bool capitalised = token.front() >= 'A' && token.front() <= 'Z';

@@ -36,6 +36,15 @@ public:
     void clear();
 
 private:
+    enum class Kind : std::uint8_t { Name, DictionaryWord, Unrecognised };
+    struct RecentWord {
+        static constexpr std::size_t capacity = 15; // characters, laid out in the two machine words
+        std::uint64_t low = 0;
+        std::uint64_t high = 0;
+        Kind kind = Kind::Unrecognised;
+        bool known = false;
+    };
+    Kind kindOf(std::string_view upperToken) const;
     bool isName(std::string_view upperToken) const;
     bool isDictionaryWord(std::string_view upperToken) const;
     void forgetUnknownWord(std::string_view upperWord);
@@ -52,6 +61,7 @@ private:
     mutable WordIndex m_unknownWordIndex;
     mutable bool m_unknownWordsBlanked = false;
     WordIndex m_capsWordIndex;
+    mutable std::vector<RecentWord> m_recentWords = std::vector<RecentWord>(4096);
 };
 
 } // namespace quendry
