@@ -3,7 +3,6 @@
 #include "analysis/profile/Characters.h"
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -50,22 +49,28 @@ void Dictionary::resize(std::size_t shortWords)
     for (const Slot& slot : old) {
         if (slot.high == Slot::unused)
             continue;
-        char bytes[16];
-        std::memcpy(bytes, &slot.low, 8);
-        std::memcpy(bytes + 8, &slot.high, 8);
-        insert(std::string_view(bytes, static_cast<unsigned char>(bytes[15])));
+        insert(wordIn(slot));
     }
 }
 
 Dictionary::Slot Dictionary::slotFor(std::string_view shortWord)
 {
-    char bytes[16] = {};
-    std::memcpy(bytes, shortWord.data(), shortWord.size());
-    bytes[15] = static_cast<char>(shortWord.size());
-    Slot slot;
-    std::memcpy(&slot.low, bytes, 8);
-    std::memcpy(&slot.high, bytes + 8, 8);
+    Slot slot{0, std::uint64_t{shortWord.size()} << 56};
+    for (std::size_t k = 0; k < shortWord.size(); ++k) {
+        if (k < 8)
+            slot.low |= std::uint64_t{code(shortWord[k])} << (8 * k);
+        else
+            slot.high |= std::uint64_t{code(shortWord[k])} << (8 * (k - 8));
+    }
     return slot;
+}
+
+std::string Dictionary::wordIn(const Slot& slot)
+{
+    std::string word(static_cast<std::size_t>(slot.high >> 56), '\0');
+    for (std::size_t k = 0; k < word.size(); ++k)
+        word[k] = static_cast<char>(k < 8 ? slot.low >> (8 * k) : slot.high >> (8 * (k - 8)));
+    return word;
 }
 
 std::size_t Dictionary::slotIndex(std::uint64_t hash) const
@@ -109,23 +114,23 @@ Dictionary Dictionary::fromFile(const std::filesystem::path& path)
 bool Dictionary::contains(std::string_view candidate) const
 {
     if (candidate.size() <= Slot::capacity) {
-        // One pass over the word hashes it, lays it out as a slot, and looks for '#'.
-        char bytes[16] = {};
+        // One pass over the word hashes it, lays it out as a slot (in registers), and looks
+        // for '#'.
+        Slot key{0, std::uint64_t{candidate.size()} << 56};
         std::uint64_t hash = TextHash::offsetBasis;
         bool framed = false;
         for (std::size_t k = 0; k < candidate.size(); ++k) {
             const char c = candidate[k];
-            bytes[k] = c;
+            if (k < 8)
+                key.low |= std::uint64_t{code(c)} << (8 * k);
+            else
+                key.high |= std::uint64_t{code(c)} << (8 * (k - 8));
             hash = TextHash::step(hash, c);
             framed = framed || c == '#';
         }
         if (!framed) {
             if (m_slots.empty())
                 return false;
-            bytes[15] = static_cast<char>(candidate.size());
-            Slot key;
-            std::memcpy(&key.low, bytes, 8);
-            std::memcpy(&key.high, bytes + 8, 8);
             for (std::size_t i = slotIndex(hash);; i = (i + 1) & m_slotMask) {
                 if (m_slots[i] == key)
                     return true;

@@ -39,11 +39,12 @@ private:
     struct Slot {
         static constexpr std::size_t capacity = 15;
         static constexpr std::uint64_t unused = ~std::uint64_t{0}; // in `high`: no word has length 255
-        std::uint64_t low = 0;       // the first 8 characters, zeros after the word's end
+        std::uint64_t low = 0;       // the first 8 characters, the first in the lowest byte; zeros after the word
         std::uint64_t high = unused; // the next 7, then the length in the top byte
         bool operator==(const Slot&) const = default;
     };
     static Slot slotFor(std::string_view shortWord);
+    static std::string wordIn(const Slot& slot);
     std::size_t slotIndex(std::uint64_t hash) const;
     void insert(std::string_view word);
     void resize(std::size_t shortWords);

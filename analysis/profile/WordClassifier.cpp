@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace quendry {
 namespace {
@@ -230,13 +229,16 @@ WordClassifier::Kind WordClassifier::kindOf(std::string_view upperToken) const
     };
     if (upperToken.size() > RecentWord::capacity)
         return classified();
-    char bytes[16] = {};
-    std::copy(upperToken.begin(), upperToken.end(), bytes);
-    bytes[15] = static_cast<char>(upperToken.size());
+    // The word's characters and its length, packed into two machine words in registers.
     std::uint64_t low = 0;
-    std::uint64_t high = 0;
-    std::memcpy(&low, bytes, 8);
-    std::memcpy(&high, bytes + 8, 8);
+    std::uint64_t high = std::uint64_t{upperToken.size()} << 56;
+    for (std::size_t k = 0; k < upperToken.size(); ++k) {
+        const std::uint64_t c = code(upperToken[k]);
+        if (k < 8)
+            low |= c << (8 * k);
+        else
+            high |= c << (8 * (k - 8));
+    }
     const std::uint64_t mixed = (low * 0x9E3779B97F4A7C15ull) ^ (high * 0xC2B2AE3D27D4EB4Full);
     RecentWord& recent = m_recentWords[static_cast<std::size_t>(mixed >> 52) & (m_recentWords.size() - 1)];
     if (recent.known && recent.low == low && recent.high == high)
