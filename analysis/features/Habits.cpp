@@ -143,10 +143,7 @@ std::int32_t countLowercaseSentenceStarts(std::string_view text)
     std::int32_t count = 0;
     if (const std::size_t first = firstAfter(0); first < text.size() && isSmallLetter(text[first]))
         ++count;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char x = text[i];
-        if (x != '.' && x != '!' && x != '?')
-            continue;
+    for (std::size_t i = findSentenceMark(text, 0); i < text.size(); i = findSentenceMark(text, i + 1)) {
         if (const std::size_t next = firstAfter(i + 1); next < text.size() && isSmallLetter(text[next]))
             ++count;
     }

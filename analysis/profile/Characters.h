@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +41,26 @@ struct TextHash {
         return static_cast<std::size_t>(hash);
     }
 };
+
+// The position of the first sentence mark (. ! ?) at or after `from`, or the text's size. Marks
+// are rare in prose, so eight characters are tested at once.
+inline std::size_t findSentenceMark(std::string_view text, std::size_t from)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101ull;
+    constexpr std::uint64_t highs = 0x8080808080808080ull;
+    // Nonzero when some byte of the word is zero (true for the lowest such byte).
+    const auto hasZeroByte = [](std::uint64_t word) { return (word - ones) & ~word & highs; };
+    for (; from + 8 <= text.size(); from += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + from, 8);
+        if (hasZeroByte(word ^ (ones * '.')) | hasZeroByte(word ^ (ones * '!')) | hasZeroByte(word ^ (ones * '?')))
+            break;
+    }
+    for (; from < text.size(); ++from)
+        if (text[from] == '.' || text[from] == '!' || text[from] == '?')
+            return from;
+    return text.size();
+}
 
 std::string_view trimmed(std::string_view text);
 std::string toUpperAscii(std::string_view text);
