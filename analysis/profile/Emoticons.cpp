@@ -39,12 +39,17 @@ std::size_t find(std::string_view text, std::string_view pattern, std::size_t fr
 // ends within the pattern's length after it, so only there is the copy checked character by
 // character; beyond, the copy is the text unchanged, and the next occurrence is searched for in
 // the text.
-std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::size_t kept, std::vector<std::size_t>& joins)
+//
+// Every occurrence in the text as it is given starts at `from` or later and ends at `until` or
+// earlier; the search looks nowhere else.
+std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::size_t kept, std::vector<std::size_t>& joins,
+    std::size_t from, std::size_t until)
 {
     // An empty pattern (an empty list item) would match everywhere and delete nothing.
     if (pattern.size() <= kept)
         return 0;
-    std::size_t found = find(text, pattern, 0);
+    const std::string_view searched = std::string_view(text).substr(0, std::min(until, text.size()));
+    std::size_t found = find(searched, pattern, from);
     if (found == std::string::npos)
         return 0;
     std::string result;
@@ -70,19 +75,34 @@ std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::
         }
         // The stretch just checked is the text unchanged since the last deletion, and any
         // occurrence starting in it ends after it.
-        found = find(text, pattern, read - std::min(read, pattern.size() - 1));
+        found = find(searched, pattern, read - std::min(read, pattern.size() - 1));
     }
     result.append(text, read);
     text = std::move(result);
     return count;
 }
 
-// Which of the patterns occur in the text. When no pattern starts with a letter or a digit, the
+// Where a pattern's occurrences may lie: none starts before firstStart less the characters deleted
+// since, and none ends after lastEnd. Deleting only moves text to the left.
+struct Extent {
+    static constexpr std::size_t none = static_cast<std::size_t>(-1);
+    std::size_t firstStart = none;
+    std::size_t lastEnd = 0;
+
+    bool occurs() const { return firstStart != none; }
+    void add(std::size_t start, std::size_t end)
+    {
+        firstStart = std::min(firstStart, start);
+        lastEnd = std::max(lastEnd, end);
+    }
+};
+
+// Where each pattern occurs in the text. When no pattern starts with a letter or a digit, the
 // places where one can start are rare, and a walk down the patterns' trie from each of them is
 // cheaper than a pass of the automaton over the whole text.
-std::vector<bool> occurring(const PatternMatcher& matcher, const std::vector<std::string>& patterns, std::string_view text)
+std::vector<Extent> occurrences(const PatternMatcher& matcher, const std::vector<std::string>& patterns, std::string_view text)
 {
-    std::vector<bool> found(matcher.patternCount(), false);
+    std::vector<Extent> extents(matcher.patternCount());
     std::array<bool, 256> startsAPattern{};
     bool rareStarts = true;
     for (const std::string& pattern : patterns) {
@@ -90,35 +110,40 @@ std::vector<bool> occurring(const PatternMatcher& matcher, const std::vector<std
         rareStarts = rareStarts && !isLetter(pattern.front()) && !isDigit(pattern.front());
     }
     if (!rareStarts) {
-        matcher.scan(text, [&](std::uint32_t id, std::size_t) { found[id] = true; });
-        return found;
+        matcher.scan(text, [&](std::uint32_t id, std::size_t start) { extents[id].add(start, start + matcher.patternLength(id)); });
+        return extents;
     }
     for (std::size_t i = 0; i < text.size(); ++i)
         if (startsAPattern[code(text[i])])
-            matcher.scanAt(text, i, [&](std::uint32_t id) { found[id] = true; });
-    return found;
+            matcher.scanAt(text, i, [&](std::uint32_t id) { extents[id].add(i, i + matcher.patternLength(id)); });
+    return extents;
 }
 
 // Deletes every pattern in turn, as deleteRepeatedly does, keeping the first `kept` characters of
-// each occurrence. Most patterns never occur: one pass tells which do. A deletion may join the
-// text into new occurrences, but only across the place where it joined, so only the stretches
-// around those places are searched again.
+// each occurrence. Most patterns never occur: one pass tells which do, and where. A deletion may
+// join the text into new occurrences, but only across the place where it joined, so only the
+// stretches around those places are searched again.
 std::int32_t deleteEach(std::string& text, const std::vector<std::string>& patterns, std::size_t kept)
 {
     if (patterns.empty())
         return 0;
     const auto matcher = PatternMatcher::forPatterns(patterns);
-    std::vector<bool> present = occurring(*matcher, patterns, text);
+    std::vector<Extent> extents = occurrences(*matcher, patterns, text);
     std::size_t longest = 0;
     for (const std::string& pattern : patterns)
         longest = std::max(longest, pattern.size());
     std::int32_t count = 0;
+    std::size_t deleted = 0; // characters deleted so far
     std::vector<std::size_t> joins;
     for (std::size_t index = 0; index < patterns.size(); ++index) {
-        if (!present[matcher->idOf()[index]])
+        const Extent& extent = extents[matcher->idOf()[index]];
+        if (!extent.occurs())
             continue;
         joins.clear();
-        count += deleteRepeatedly(text, patterns[index], kept, joins);
+        const std::size_t before = text.size();
+        count += deleteRepeatedly(text, patterns[index], kept, joins,
+            extent.firstStart > deleted ? extent.firstStart - deleted : 0, extent.lastEnd);
+        deleted += before - text.size();
         for (const std::size_t join : joins) {
             // A later deletion of the same pass may have cut back past an earlier join; the text
             // there is covered by that later join.
@@ -126,7 +151,10 @@ std::int32_t deleteEach(std::string& text, const std::vector<std::string>& patte
             if (from >= text.size())
                 continue;
             const std::string_view around = std::string_view(text).substr(from, 2 * longest);
-            matcher->scan(around, [&](std::uint32_t id, std::size_t) { present[id] = true; });
+            matcher->scan(around, [&](std::uint32_t id, std::size_t start) {
+                // Recorded as if no character had been deleted yet, like the first pass's places.
+                extents[id].add(from + start + deleted, from + start + matcher->patternLength(id));
+            });
         }
     }
     return count;
