@@ -1,5 +1,6 @@
 #include "analysis/profile/PatternMatcher.h"
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 
@@ -67,8 +68,10 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
     }
 
     m_lengths.resize(patterns.size());
-    for (std::size_t index = 0; index < patterns.size(); ++index)
+    for (std::size_t index = 0; index < patterns.size(); ++index) {
         m_lengths[index] = patterns[index].size();
+        m_longest = std::max(m_longest, m_lengths[index]);
+    }
 
     // Breadth-first, so that a node's failure is complete before its children need it: a missing
     // child becomes the failure's transition, and the output chain continues at the failure.
