@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <vector>
 
 namespace quendry {
@@ -15,16 +14,40 @@ namespace {
 // are tried.
 constexpr std::array<std::string_view, 9> markPrefixes{".", ". ", ".  ", "!", "! ", "!  ", "?", "? ", "?  "};
 
-// The first occurrence of the pattern at or after `from`. Most items never occur. An item that
-// starts with a mark is found fastest by looking for that mark, which is rare in prose; one that
-// starts with a letter, by a skipping search.
-std::size_t find(std::string_view text, std::string_view pattern, std::size_t from)
+// A pattern searched for by the character of it that the text holds least often: every place
+// that character stands is a candidate, checked whole. Every pattern that occurs is searched for
+// through the text, so the search must not cost more than that character's uses, whatever the text.
+struct Needle {
+    std::string_view pattern;
+    std::size_t rarest = 0; // the offset of the character searched for
+
+    Needle(std::string_view searched, const std::array<std::size_t, 256>& uses)
+        : pattern(searched)
+    {
+        for (std::size_t k = 1; k < pattern.size(); ++k)
+            if (uses[code(pattern[k])] < uses[code(pattern[rarest])])
+                rarest = k;
+    }
+
+    // The first occurrence at or after `from`, or npos.
+    std::size_t findIn(std::string_view text, std::size_t from) const
+    {
+        const char c = pattern[rarest];
+        for (std::size_t at = text.find(c, from + rarest); at != std::string_view::npos; at = text.find(c, at + 1)) {
+            const std::size_t start = at - rarest;
+            if (start + pattern.size() <= text.size() && text.compare(start, pattern.size(), pattern) == 0)
+                return start;
+        }
+        return std::string_view::npos;
+    }
+};
+
+std::array<std::size_t, 256> characterUses(std::string_view text)
 {
-    if (pattern.size() < 4 || !isLetter(pattern.front()))
-        return text.find(pattern, from);
-    const std::boyer_moore_horspool_searcher searcher(pattern.begin(), pattern.end());
-    const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())), text.end(), searcher);
-    return found == text.end() ? std::string_view::npos : static_cast<std::size_t>(found - text.begin());
+    std::array<std::size_t, 256> uses{};
+    for (const char c : text)
+        ++uses[code(c)];
+    return uses;
 }
 
 // Deletes the first occurrence of the pattern, all but its first `kept` characters, again and
@@ -42,14 +65,15 @@ std::size_t find(std::string_view text, std::string_view pattern, std::size_t fr
 //
 // Every occurrence in the text as it is given starts at `from` or later and ends at `until` or
 // earlier; the search looks nowhere else.
-std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::size_t kept, std::vector<std::size_t>& joins,
+std::int32_t deleteRepeatedly(std::string& text, const Needle& needle, std::size_t kept, std::vector<std::size_t>& joins,
     std::size_t from, std::size_t until)
 {
+    const std::string_view pattern = needle.pattern;
     // An empty pattern (an empty list item) would match everywhere and delete nothing.
     if (pattern.size() <= kept)
         return 0;
     const std::string_view searched = std::string_view(text).substr(0, std::min(until, text.size()));
-    std::size_t found = find(searched, pattern, from);
+    std::size_t found = needle.findIn(searched, from);
     if (found == std::string::npos)
         return 0;
     std::string result;
@@ -75,7 +99,7 @@ std::int32_t deleteRepeatedly(std::string& text, std::string_view pattern, std::
         }
         // The stretch just checked is the text unchanged since the last deletion, and any
         // occurrence starting in it ends after it.
-        found = find(searched, pattern, read - std::min(read, pattern.size() - 1));
+        found = needle.findIn(searched, read - std::min(read, pattern.size() - 1));
     }
     result.append(text, read);
     text = std::move(result);
@@ -132,6 +156,7 @@ std::int32_t deleteEach(std::string& text, const std::vector<std::string>& patte
     std::size_t longest = 0;
     for (const std::string& pattern : patterns)
         longest = std::max(longest, pattern.size());
+    const std::array<std::size_t, 256> uses = characterUses(text);
     std::int32_t count = 0;
     std::size_t deleted = 0; // characters deleted so far
     std::vector<std::size_t> joins;
@@ -141,7 +166,7 @@ std::int32_t deleteEach(std::string& text, const std::vector<std::string>& patte
             continue;
         joins.clear();
         const std::size_t before = text.size();
-        count += deleteRepeatedly(text, patterns[index], kept, joins,
+        count += deleteRepeatedly(text, Needle(patterns[index], uses), kept, joins,
             extent.firstStart > deleted ? extent.firstStart - deleted : 0, extent.lastEnd);
         deleted += before - text.size();
         for (const std::size_t join : joins) {
