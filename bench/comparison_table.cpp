@@ -82,6 +82,24 @@ std::string phrasesGlued()
     return repeatedTo(unit, megabyte);
 }
 
+// Beyond the hostile inputs above: every emoticon word after a full stop, and every emoticon,
+// each of which the emoticon pass then looks for through the whole text.
+std::string emoticonWordsAfterStops()
+{
+    std::string unit;
+    for (const std::string& word : quendry::builtInReferenceLists().emoticonWords)
+        unit += "Yes. " + word + " then. ";
+    return repeatedTo(unit, megabyte);
+}
+
+std::string everyEmoticon()
+{
+    std::string unit;
+    for (const std::string& emoticon : quendry::builtInReferenceLists().emoticons)
+        unit += emoticon + " and ";
+    return repeatedTo(unit, megabyte);
+}
+
 std::string distinctUnknownWords()
 {
     std::string out;
@@ -169,6 +187,8 @@ int main(int argc, char** argv)
         {"every stock phrase, glued", p1, phrasesGlued},
         {"one unknown word", p1, [] { return repeatedTo("zqxv ", megabyte); }},
         {"100,000 distinct unknown words", p1, distinctUnknownWords},
+        {"every emoticon word after a full stop", p1, emoticonWordsAfterStops},
+        {"every emoticon", p1, everyEmoticon},
     };
 
     std::printf("| Input (second text; first text: 1 MB of prose) | Engine | vs prose | Peak memory | Limit | Reference |\n");
