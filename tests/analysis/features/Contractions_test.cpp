@@ -26,6 +26,13 @@ TEST(Contractions, tableKeepsItsFortyFourRowsInOrder)
     EXPECT_EQ(pairs[43].full, "it will");
 }
 
+TEST(Contractions, everyFormOfTheTableIsFoundInAText)
+{
+    for (const ContractionPair& pair : contractionPairs())
+        for (const std::string_view form : {pair.contracted, pair.full})
+            EXPECT_EQ(countContractionForms("Then " + std::string(form) + ", said he.").of(form), 1) << form;
+}
+
 TEST(Contractions, countsEveryPlaceWhereTheFormsWordsFollowOneAnother)
 {
     const struct {
