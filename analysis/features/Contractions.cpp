@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -117,11 +116,11 @@ const std::array<ContractionPair, contractionPairCount>& contractionPairs()
 namespace {
 
 // The forms as sequences of words. Each distinct word of a form has an id; each distinct form has
-// a slot in the counts. Words are found in a small table probed linearly, by their first 15
-// characters laid out in two machine words: no form's word is longer.
+// a slot in the counts. Words are found packed in a small table probed linearly: no form's word
+// is longer than a packed word holds.
 class FormTable {
 public:
-    static constexpr std::size_t longestWord = 15;
+    static constexpr std::size_t longestWord = PackedWord::capacity;
     static constexpr std::size_t mostWords = 4; // per form
 
     static const FormTable& instance()
@@ -154,7 +153,7 @@ public:
     // The id of a word (upper case, at most longestWord characters), or -1.
     std::int32_t idOf(std::string_view upperWord) const
     {
-        const Key key = keyOf(upperWord);
+        const PackedWord key = PackedWord::of(upperWord);
         for (std::size_t i = indexOf(key);; i = (i + 1) & (m_slots.size() - 1)) {
             if (m_slots[i].id < 0)
                 return -1;
@@ -177,30 +176,14 @@ public:
     }
 
 private:
-    struct Key {
-        std::uint64_t low = 0;
-        std::uint64_t high = 0;
-        bool operator==(const Key&) const = default;
-    };
     struct Slot {
-        Key key;
+        PackedWord key;
         std::int32_t id = -1;
     };
 
-    static Key keyOf(std::string_view word)
+    std::size_t indexOf(const PackedWord& key) const
     {
-        char bytes[16] = {};
-        std::memcpy(bytes, word.data(), std::min(word.size(), longestWord));
-        Key key;
-        std::memcpy(&key.low, bytes, 8);
-        std::memcpy(&key.high, bytes + 8, 8);
-        return key;
-    }
-
-    std::size_t indexOf(const Key& key) const
-    {
-        const std::uint64_t mixed = (key.low ^ (key.high * 0x9E3779B97F4A7C15ull)) * 0xC2B2AE3D27D4EB4Full;
-        return static_cast<std::size_t>(mixed >> 40) & (m_slots.size() - 1);
+        return static_cast<std::size_t>(key.hash() >> 40) & (m_slots.size() - 1);
     }
 
     FormTable()
@@ -232,7 +215,7 @@ private:
         m_slots.resize(256);
         for (std::size_t id = 0; id < words.size(); ++id) {
             const std::string& word = words[id];
-            const Key key = keyOf(word);
+            const PackedWord key = PackedWord::of(word);
             std::size_t i = indexOf(key);
             while (m_slots[i].id >= 0)
                 i = (i + 1) & (m_slots.size() - 1);

@@ -27,17 +27,4 @@ std::string toLowerAscii(std::string_view text)
     return result;
 }
 
-std::optional<std::size_t> indexOfExact(const StringList& list, std::string_view key)
-{
-    const auto found = std::find(list.begin(), list.end(), key);
-    if (found == list.end())
-        return std::nullopt;
-    return static_cast<std::size_t>(found - list.begin());
-}
-
-std::optional<std::size_t> indexOfTrimmed(const StringList& list, std::string_view key)
-{
-    return indexOfExact(list, trimmed(key));
-}
-
 } // namespace quendry

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +41,42 @@ struct TextHash {
     }
 };
 
+// A word of up to 15 characters and its length, packed into two machine words: the first
+// character in the lowest byte, zeros after the word, the length in the top byte. Equal words
+// pack equal, so short words are compared and hashed in a few instructions, in registers.
+struct PackedWord {
+    static constexpr std::size_t capacity = 15;
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+
+    // The word must be at most `capacity` characters long.
+    static constexpr PackedWord of(std::string_view word)
+    {
+        PackedWord packed{0, std::uint64_t{word.size()} << 56};
+        for (std::size_t k = 0; k < word.size(); ++k) {
+            const std::uint64_t c = static_cast<unsigned char>(word[k]);
+            if (k < 8)
+                packed.low |= c << (8 * k);
+            else
+                packed.high |= c << (8 * (k - 8));
+        }
+        return packed;
+    }
+
+    std::string unpacked() const
+    {
+        std::string word(static_cast<std::size_t>(high >> 56), '\0');
+        for (std::size_t k = 0; k < word.size(); ++k)
+            word[k] = static_cast<char>(k < 8 ? low >> (8 * k) : high >> (8 * (k - 8)));
+        return word;
+    }
+
+    // Well mixed in the high bits.
+    constexpr std::uint64_t hash() const { return (low * 0x9E3779B97F4A7C15ull) ^ (high * 0xC2B2AE3D27D4EB4Full); }
+
+    bool operator==(const PackedWord&) const = default;
+};
+
 // The position of the first sentence mark (. ! ?) at or after `from`, or the text's size. Marks
 // are rare in prose, so eight characters are tested at once.
 inline std::size_t findSentenceMark(std::string_view text, std::size_t from)
@@ -66,9 +101,5 @@ std::string_view trimmed(std::string_view text);
 std::string toUpperAscii(std::string_view text);
 std::string toLowerAscii(std::string_view text);
 
-// The key, trimmed of codes 0-32, compared exactly with each item in list order.
-std::optional<std::size_t> indexOfTrimmed(const StringList& list, std::string_view key);
-// The key as it is, compared exactly with each item in list order.
-std::optional<std::size_t> indexOfExact(const StringList& list, std::string_view key);
 
 } // namespace quendry

@@ -42,54 +42,31 @@ void Dictionary::resize(std::size_t shortWords)
         slots *= 2;
     if (slots == m_slots.size())
         return;
-    std::vector<Slot> old(slots, Slot{});
+    std::vector<PackedWord> old(slots, unused);
     old.swap(m_slots);
     m_slotMask = slots - 1;
     m_wordCount = m_longWords.size();
-    for (const Slot& slot : old) {
-        if (slot.high == Slot::unused)
-            continue;
-        insert(wordIn(slot));
-    }
+    for (const PackedWord& slot : old)
+        if (slot != unused)
+            insert(slot.unpacked());
 }
 
-Dictionary::Slot Dictionary::slotFor(std::string_view shortWord)
+std::size_t Dictionary::slotIndex(const PackedWord& word) const
 {
-    Slot slot{0, std::uint64_t{shortWord.size()} << 56};
-    for (std::size_t k = 0; k < shortWord.size(); ++k) {
-        if (k < 8)
-            slot.low |= std::uint64_t{code(shortWord[k])} << (8 * k);
-        else
-            slot.high |= std::uint64_t{code(shortWord[k])} << (8 * (k - 8));
-    }
-    return slot;
-}
-
-std::string Dictionary::wordIn(const Slot& slot)
-{
-    std::string word(static_cast<std::size_t>(slot.high >> 56), '\0');
-    for (std::size_t k = 0; k < word.size(); ++k)
-        word[k] = static_cast<char>(k < 8 ? slot.low >> (8 * k) : slot.high >> (8 * (k - 8)));
-    return word;
-}
-
-std::size_t Dictionary::slotIndex(std::uint64_t hash) const
-{
-    // The high bits of the product mix every bit of the hash.
-    return static_cast<std::size_t>((hash * 0x9E3779B97F4A7C15ull) >> 32) & m_slotMask;
+    return static_cast<std::size_t>(word.hash() >> 32) & m_slotMask;
 }
 
 void Dictionary::insert(std::string_view word)
 {
-    if (word.size() > Slot::capacity) {
+    if (word.size() > PackedWord::capacity) {
         m_wordCount += m_longWords.emplace(word).second ? 1 : 0;
         return;
     }
-    const Slot key = slotFor(word);
-    for (std::size_t i = slotIndex(TextHash{}(word));; i = (i + 1) & m_slotMask) {
+    const PackedWord key = PackedWord::of(word);
+    for (std::size_t i = slotIndex(key);; i = (i + 1) & m_slotMask) {
         if (m_slots[i] == key)
             return;
-        if (m_slots[i].high == Slot::unused) {
+        if (m_slots[i] == unused) {
             m_slots[i] = key;
             ++m_wordCount;
             return;
@@ -113,33 +90,19 @@ Dictionary Dictionary::fromFile(const std::filesystem::path& path)
 
 bool Dictionary::contains(std::string_view candidate) const
 {
-    if (candidate.size() <= Slot::capacity) {
-        // One pass over the word hashes it, lays it out as a slot (in registers), and looks
-        // for '#'.
-        Slot key{0, std::uint64_t{candidate.size()} << 56};
-        std::uint64_t hash = TextHash::offsetBasis;
-        bool framed = false;
-        for (std::size_t k = 0; k < candidate.size(); ++k) {
-            const char c = candidate[k];
-            if (k < 8)
-                key.low |= std::uint64_t{code(c)} << (8 * k);
-            else
-                key.high |= std::uint64_t{code(c)} << (8 * (k - 8));
-            hash = TextHash::step(hash, c);
-            framed = framed || c == '#';
-        }
-        if (!framed) {
-            if (m_slots.empty())
+    // Words are short: a loop is cheaper here than a call to the library's search.
+    if (std::find(candidate.begin(), candidate.end(), '#') == candidate.end()) {
+        if (candidate.size() > PackedWord::capacity)
+            return m_longWords.find(candidate) != m_longWords.end();
+        if (m_slots.empty())
+            return false;
+        const PackedWord key = PackedWord::of(candidate);
+        for (std::size_t i = slotIndex(key);; i = (i + 1) & m_slotMask) {
+            if (m_slots[i] == key)
+                return true;
+            if (m_slots[i] == unused)
                 return false;
-            for (std::size_t i = slotIndex(hash);; i = (i + 1) & m_slotMask) {
-                if (m_slots[i] == key)
-                    return true;
-                if (m_slots[i].high == Slot::unused)
-                    return false;
-            }
         }
-    } else if (candidate.find('#') == std::string_view::npos) {
-        return m_longWords.find(candidate) != m_longWords.end();
     }
     std::string framed;
     framed.reserve(candidate.size() + 2);

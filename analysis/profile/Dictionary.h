@@ -36,20 +36,13 @@ private:
     // letters, so the stretches live in one flat table probed linearly: a word of up to 15
     // characters is stored in its slot, and a look-up reads one or two cache lines. Longer
     // stretches are kept in a set of their own.
-    struct Slot {
-        static constexpr std::size_t capacity = 15;
-        static constexpr std::uint64_t unused = ~std::uint64_t{0}; // in `high`: no word has length 255
-        std::uint64_t low = 0;       // the first 8 characters, the first in the lowest byte; zeros after the word
-        std::uint64_t high = unused; // the next 7, then the length in the top byte
-        bool operator==(const Slot&) const = default;
-    };
-    static Slot slotFor(std::string_view shortWord);
-    static std::string wordIn(const Slot& slot);
-    std::size_t slotIndex(std::uint64_t hash) const;
+    // A slot holds a packed word, or `unused`: no word is 255 characters long.
+    static constexpr PackedWord unused{0, ~std::uint64_t{0}};
+    std::size_t slotIndex(const PackedWord& word) const;
     void insert(std::string_view word);
     void resize(std::size_t shortWords);
 
-    std::vector<Slot> m_slots;
+    std::vector<PackedWord> m_slots;
     std::size_t m_slotMask = 0;
     std::unordered_set<std::string, TextHash, std::equal_to<>> m_longWords;
     std::size_t m_wordCount = 0;

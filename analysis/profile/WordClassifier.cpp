@@ -227,23 +227,13 @@ WordClassifier::Kind WordClassifier::kindOf(std::string_view upperToken) const
             return Kind::Name;
         return isDictionaryWord(upperToken) ? Kind::DictionaryWord : Kind::Unrecognised;
     };
-    if (upperToken.size() > RecentWord::capacity)
+    if (upperToken.size() > PackedWord::capacity)
         return classified();
-    // The word's characters and its length, packed into two machine words in registers.
-    std::uint64_t low = 0;
-    std::uint64_t high = std::uint64_t{upperToken.size()} << 56;
-    for (std::size_t k = 0; k < upperToken.size(); ++k) {
-        const std::uint64_t c = code(upperToken[k]);
-        if (k < 8)
-            low |= c << (8 * k);
-        else
-            high |= c << (8 * (k - 8));
-    }
-    const std::uint64_t mixed = (low * 0x9E3779B97F4A7C15ull) ^ (high * 0xC2B2AE3D27D4EB4Full);
-    RecentWord& recent = m_recentWords[static_cast<std::size_t>(mixed >> 52) & (m_recentWords.size() - 1)];
-    if (recent.known && recent.low == low && recent.high == high)
+    const PackedWord word = PackedWord::of(upperToken);
+    RecentWord& recent = m_recentWords[static_cast<std::size_t>(word.hash() >> 52) & (m_recentWords.size() - 1)];
+    if (recent.known && recent.word == word)
         return recent.kind;
-    recent = {low, high, classified(), true};
+    recent = {word, classified(), true};
     return recent.kind;
 }
 

@@ -38,9 +38,7 @@ public:
 private:
     enum class Kind : std::uint8_t { Name, DictionaryWord, Unrecognised };
     struct RecentWord {
-        static constexpr std::size_t capacity = 15; // characters, laid out in the two machine words
-        std::uint64_t low = 0;
-        std::uint64_t high = 0;
+        PackedWord word;
         Kind kind = Kind::Unrecognised;
         bool known = false;
     };

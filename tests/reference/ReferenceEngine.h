@@ -9,11 +9,28 @@
 #include "analysis/profile/Characters.h"
 #include "analysis/profile/WordClassifier.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace quendry::reference {
+
+// The key as it is, compared exactly with each item in list order.
+inline std::optional<std::size_t> indexOfExact(const StringList& list, std::string_view key)
+{
+    const auto found = std::find(list.begin(), list.end(), key);
+    if (found == list.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(found - list.begin());
+}
+
+// The key, trimmed of codes 0-32, compared exactly with each item in list order.
+inline std::optional<std::size_t> indexOfTrimmed(const StringList& list, std::string_view key)
+{
+    return indexOfExact(list, trimmed(key));
+}
 
 struct Normalised {
     std::string text;
