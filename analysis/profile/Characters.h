@@ -20,6 +20,7 @@ constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 constexpr bool isSeparator(char c) { return c == ' ' || c == '\r'; }
 // Every code from 0 to 32: space and all control characters.
 constexpr bool isTrimmable(char c) { return code(c) <= 32; }
+constexpr bool isSentenceMark(char c) { return c == '.' || c == '!' || c == '?'; }
 constexpr char toUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 constexpr char toLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
@@ -27,16 +28,11 @@ constexpr char toLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cas
 // looking up a std::string_view in a set of std::string.
 struct TextHash {
     using is_transparent = void;
-    static constexpr std::uint64_t offsetBasis = 14695981039346656037ull;
-    static constexpr std::uint64_t step(std::uint64_t hash, char c)
-    {
-        return (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
     std::size_t operator()(std::string_view text) const
     {
-        std::uint64_t hash = offsetBasis;
+        std::uint64_t hash = 14695981039346656037ull;
         for (const char c : text)
-            hash = step(hash, c);
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
         return static_cast<std::size_t>(hash);
     }
 };
@@ -92,7 +88,7 @@ inline std::size_t findSentenceMark(std::string_view text, std::size_t from)
             break;
     }
     for (; from < text.size(); ++from)
-        if (text[from] == '.' || text[from] == '!' || text[from] == '?')
+        if (isSentenceMark(text[from]))
             return from;
     return text.size();
 }

@@ -7,7 +7,6 @@
 namespace quendry {
 namespace {
 
-constexpr bool isSentenceMark(char c) { return c == '.' || c == '?' || c == '!'; }
 constexpr bool isLowercaseLetter(char c) { return c >= 'a' && c <= 'z'; }
 
 // The text the sentences are cut from, built in one pass:
