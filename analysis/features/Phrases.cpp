@@ -49,43 +49,65 @@ std::string preparedPhraseEntry(std::string_view entry)
     return prepared;
 }
 
-// What one phrase's search finds in one version of the text.
+// Where the next space at or after a place is, for places that never move back: each
+// character is looked at once, however many places are asked about.
+class NextSpace {
+public:
+    explicit NextSpace(std::string_view text)
+        : m_text(text)
+    {
+    }
+
+    std::size_t from(std::size_t place)
+    {
+        if (!m_known || (m_next != std::string_view::npos && m_next < place)) {
+            m_next = m_text.find(' ', place);
+            m_known = true;
+        }
+        return m_next;
+    }
+
+private:
+    std::string_view m_text;
+    std::size_t m_next = 0;
+    bool m_known = false;
+};
+
+// What one phrase's search finds in one version of the text. A phrase is found where it stands
+// between spaces or text edges. An occurrence glued to other characters is rejected, and the
+// search goes on after the end of the word that occurrence ends in, so an occurrence starting
+// inside the skipped stretch is not examined.
 struct PhraseSearch {
     bool found = false;
     std::int64_t rejections = 0; // occurrences glued to other characters before the search ended
     std::size_t resumeAt = 0;    // occurrences starting before this were skipped
     bool ended = false;
-};
 
-// Searches every phrase in one version of the text at once. A phrase is found where it stands
-// between spaces or text edges. An occurrence glued to other characters is rejected, and the
-// search goes on after the end of the word that occurrence ends in, so an occurrence starting
-// inside the skipped stretch is not examined.
-std::vector<PhraseSearch> searchPhrases(const std::string& text, const PatternMatcher& matcher)
-{
-    std::vector<std::size_t> spaces;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] == ' ')
-            spaces.push_back(i);
-    std::vector<PhraseSearch> searches(matcher.patternCount());
-    matcher.scan(text, [&](std::uint32_t id, std::size_t start) {
-        PhraseSearch& search = searches[id];
-        if (search.ended || start < search.resumeAt)
+    // The search meets the next occurrence, in order of their ends.
+    void meet(std::string_view text, std::size_t start, std::size_t end, NextSpace& nextSpace)
+    {
+        if (ended || start < resumeAt)
             return;
-        const std::size_t end = start + matcher.patternLength(id);
         const bool startsWord = start == 0 || text[start - 1] == ' ';
         const bool endsWord = end == text.size() || text[end] == ' ';
         if (startsWord && endsWord) {
-            search.found = true;
-            search.ended = true;
+            found = true;
+            ended = true;
             return;
         }
-        ++search.rejections;
-        const auto space = std::lower_bound(spaces.begin(), spaces.end(), end);
-        if (space == spaces.end())
-            search.ended = true;
-        else
-            search.resumeAt = *space;
+        ++rejections;
+        resumeAt = nextSpace.from(end);
+        ended = resumeAt == std::string_view::npos;
+    }
+};
+
+// Searches every phrase in one version of the text at once.
+std::vector<PhraseSearch> searchPhrases(const std::string& text, const PatternMatcher& matcher)
+{
+    std::vector<PhraseSearch> searches(matcher.patternCount());
+    NextSpace nextSpace(text);
+    matcher.scan(text, [&](std::uint32_t id, std::size_t start) {
+        searches[id].meet(text, start, start + matcher.patternLength(id), nextSpace);
     });
     return searches;
 }
@@ -155,6 +177,7 @@ std::int32_t countInCollapsedText(std::string_view phraseText, const std::vector
     const std::size_t patterns = matcher.patternCount();
     std::vector<PhraseSearch> searches(versions * patterns); // version by version
     std::size_t runsBefore = 0; // the runs before the end of the current occurrence
+    NextSpace nextSpace(text);
     matcher.scan(text, [&](std::uint32_t id, std::size_t start) {
         const std::size_t end = start + matcher.patternLength(id);
         while (runsBefore < collapsed.runs.size() && collapsed.runs[runsBefore].position < end)
@@ -162,26 +185,8 @@ std::int32_t countInCollapsedText(std::string_view phraseText, const std::vector
         std::int32_t firstVersion = 0;
         for (std::size_t r = runsBefore; r > 0 && collapsed.runs[r - 1].position > start; --r)
             firstVersion = std::max(firstVersion, collapsed.runs[r - 1].halvings);
-        const bool startsWord = start == 0 || text[start - 1] == ' ';
-        const bool endsWord = end == text.size() || text[end] == ' ';
-        std::size_t resumeAt = std::string::npos; // found when first needed
-        for (std::size_t version = static_cast<std::size_t>(firstVersion); version < versions; ++version) {
-            PhraseSearch& search = searches[version * patterns + id];
-            if (search.ended || start < search.resumeAt)
-                continue;
-            if (startsWord && endsWord) {
-                search.found = true;
-                search.ended = true;
-                continue;
-            }
-            ++search.rejections;
-            if (resumeAt == std::string::npos)
-                resumeAt = text.find(' ', end);
-            if (resumeAt == std::string::npos)
-                search.ended = true;
-            else
-                search.resumeAt = resumeAt;
-        }
+        for (std::size_t version = static_cast<std::size_t>(firstVersion); version < versions; ++version)
+            searches[version * patterns + id].meet(text, start, end, nextSpace);
     });
 
     // Each entry sees the version left by the rejections of the entries before it.
