@@ -5,7 +5,7 @@
 #include "analysis/profile/Normaliser.h"
 #include "analysis/profile/Windows1252.h"
 #include "analysis/profile/WordClassifier.h"
-#include "analysis/run/Comparison.h"
+#include "analysis/run/Analyzer.h"
 #include "analysis/run/ProgressListener.h"
 
 #include <benchmark/benchmark.h>
@@ -65,7 +65,7 @@ BENCHMARK(normalise)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 void characterPass(benchmark::State& state)
 {
     const std::string text = quendry::stripLineFeeds(quendry::foldQuotes(quendry::normaliseText(novel(novels[state.range(0)])).text));
-    const auto& reference = quendry::ReferenceData::builtIn();
+    const quendry::ReferenceData reference(quendry::builtInReferenceLists());
     quendry::ProgressListener progress;
     for (auto _ : state) {
         quendry::WordClassifier classifier(dictionary(), reference.names, reference.lists.emoticons);
@@ -80,12 +80,75 @@ void wholeComparison(benchmark::State& state)
 {
     const std::string& first = novel("conan_doyle_-_adventures_of_sherlock_holmes.txt");
     const std::string& second = novel("austen_-_emma.txt");
-    const auto& reference = quendry::ReferenceData::builtIn();
+    const quendry::Analyzer analyzer;
     for (auto _ : state)
-        benchmark::DoNotOptimize(quendry::compareTexts(first, second, reference, dictionary()));
+        benchmark::DoNotOptimize(analyzer.compare(first, second, dictionary()));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * (first.size() + second.size())));
 }
 BENCHMARK(wholeComparison)->Unit(benchmark::kMillisecond);
+
+// Preparing the engine from the lists built into the program.
+void prepareAnalyzer(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quendry::Analyzer());
+}
+BENCHMARK(prepareAnalyzer)->Unit(benchmark::kMicrosecond);
+
+// Reading and parsing Dct.txt, as each comparison does when the file changed.
+void readDictionary(benchmark::State& state)
+{
+    const std::filesystem::path path = std::filesystem::path(QUENDRY_BIN_DIR) / "Dct.txt";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quendry::Dictionary::fromFile(path));
+}
+BENCHMARK(readDictionary)->Unit(benchmark::kMillisecond);
+
+// Texts of about 5 KB cut from the novels one after the other.
+std::vector<std::string> pieces(std::size_t count, std::size_t size)
+{
+    std::vector<std::string> result;
+    std::size_t novelIndex = 0;
+    std::size_t offset = 0;
+    while (result.size() < count) {
+        const std::string& text = novel(novels[novelIndex % std::size(novels)]);
+        if (offset + size > text.size()) {
+            ++novelIndex;
+            offset = 0;
+            continue;
+        }
+        result.push_back(text.substr(offset, size));
+        offset += size;
+    }
+    return result;
+}
+
+// Profiles 1,000 texts of 5 KB, one after the other on one thread.
+void profileThousandTexts(benchmark::State& state)
+{
+    const quendry::Analyzer analyzer;
+    const std::vector<std::string> texts = pieces(1000, 5000);
+    for (auto _ : state)
+        for (const std::string& text : texts)
+            benchmark::DoNotOptimize(analyzer.profile(text, dictionary()));
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * texts.size()));
+}
+BENCHMARK(profileThousandTexts)->Unit(benchmark::kMillisecond);
+
+// Compares one profile with 1,000 others: the work that remains when every text was profiled once.
+void compareOneWithThousandProfiles(benchmark::State& state)
+{
+    const quendry::Analyzer analyzer;
+    const std::vector<std::string> texts = pieces(1001, 5000);
+    std::vector<quendry::TextProfile> profiles;
+    for (const std::string& text : texts)
+        profiles.push_back(analyzer.profile(text, dictionary()));
+    for (auto _ : state)
+        for (std::size_t i = 1; i < profiles.size(); ++i)
+            benchmark::DoNotOptimize(analyzer.compare(profiles[0], profiles[i]));
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * (profiles.size() - 1)));
+}
+BENCHMARK(compareOneWithThousandProfiles)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

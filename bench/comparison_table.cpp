@@ -9,7 +9,7 @@
 
 #include "analysis/lists/ReferenceLists.h"
 #include "analysis/profile/Windows1252.h"
-#include "analysis/run/Comparison.h"
+#include "analysis/run/Analyzer.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -23,6 +23,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -198,22 +199,24 @@ int main(int argc, char** argv)
         std::string first, second;
         std::string dictionaryText;
         quendry::Dictionary dictionary;
+        std::optional<quendry::Analyzer> analyzer;
         const auto prepareTexts = [&] {
             first = c.first();
             second = c.second();
-            (void)quendry::ReferenceData::builtIn();
         };
-        // The engine gets the dictionary as the program loads it; the reference searches its text.
+        // The engine gets the dictionary as the program loads it, and is prepared once; the
+        // reference searches the dictionary's text.
         const auto prepareEngine = [&] {
             prepareTexts();
             dictionary = quendry::Dictionary::fromFile(dictionaryPath);
+            analyzer.emplace();
         };
         const auto prepareReference = [&] {
             prepareTexts();
             dictionaryText = readFile(dictionaryPath);
         };
         const Measurement engine = measure(prepareEngine, [&] {
-            (void)quendry::compareTexts(first, second, quendry::ReferenceData::builtIn(), dictionary);
+            (void)analyzer->compare(first, second, dictionary);
         }, 600);
         Measurement plain;
         if (withReference)

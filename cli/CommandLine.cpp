@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "analysis/profile/Windows1252.h"
-#include "analysis/run/Comparison.h"
+#include "analysis/run/Analyzer.h"
 #include "cli/CompareCommand.h"
 
 #include <cerrno>
@@ -118,7 +118,8 @@ int compare(const std::vector<std::string>& arguments, std::istream& in, std::os
         throw CannotRead("cannot find the dictionary " + dictionaryPath.string());
     const Dictionary dictionary = Dictionary::fromFile(dictionaryPath);
 
-    const ComparisonOutcome outcome = compareTexts(first, second, ReferenceData::builtIn(), dictionary);
+    const Analyzer analyzer;
+    const ComparisonOutcome outcome = analyzer.compare(first, second, dictionary);
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         if (options.json)
             out << refusalJson(*refusal) << '\n';

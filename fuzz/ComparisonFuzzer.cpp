@@ -1,9 +1,10 @@
 // Fuzz target for the engine's entry point. The input is two texts separated by the first NUL byte
 // (or cut in the middle when there is none), in any encoding. Whatever the bytes, a comparison
-// must end in a refusal or in a score from 0 to 100 shown rounded up.
+// must end in a refusal or in a score from 0 to 100 shown rounded up, and the prepared engine,
+// profiling each text once, must give exactly what the direct two-text path gives.
 
 #include "analysis/profile/Windows1252.h"
-#include "analysis/run/Comparison.h"
+#include "analysis/run/Analyzer.h"
 #include "analysis/run/Verdict.h"
 
 #include <cstdint>
@@ -26,7 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t rest = cut == std::string_view::npos ? (cut = size / 2) : cut + 1;
     const std::string first = quendry::toEngineText(bytes.substr(0, cut));
     const std::string second = quendry::toEngineText(bytes.substr(rest));
-    const auto outcome = quendry::compareTexts(first, second, quendry::ReferenceData::builtIn(), dictionary);
+    static const quendry::Analyzer analyzer;
+    static const quendry::ReferenceData reference(quendry::builtInReferenceLists());
+    const auto outcome = analyzer.compare(analyzer.profile(first, dictionary), analyzer.profile(second, dictionary));
+    if (!(outcome == quendry::compareTexts(first, second, reference, dictionary))) {
+        std::fprintf(stderr, "the profiled comparison differs from the two-text path\n");
+        std::abort();
+    }
     if (const auto* comparison = std::get_if<quendry::Comparison>(&outcome)) {
         if (!(comparison->score >= 0.0 && comparison->score <= 100.0)
             || comparison->percent != quendry::shownPercent(comparison->score)) {

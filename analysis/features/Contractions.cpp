@@ -113,163 +113,136 @@ const std::array<ContractionPair, contractionPairCount>& contractionPairs()
     return pairs;
 }
 
-namespace {
-
-// The forms as sequences of words. Each distinct word of a form has an id; each distinct form has
-// a slot in the counts. Words are found packed in a small table probed linearly: no form's word
-// is longer than a packed word holds.
-class FormTable {
-public:
-    static constexpr std::size_t longestWord = PackedWord::capacity;
-    static constexpr std::size_t mostWords = 4; // per form
-
-    static const FormTable& instance()
-    {
-        static const FormTable table;
-        return table;
-    }
-
-    std::size_t formCount() const { return m_forms.size(); }
-
-    // The slot of a form written any case, if it is one.
-    std::optional<std::size_t> slotOf(std::string_view form) const
-    {
-        const auto found = std::find(m_forms.begin(), m_forms.end(), toUpperAscii(form));
-        if (found == m_forms.end())
-            return std::nullopt;
-        return static_cast<std::size_t>(found - m_forms.begin());
-    }
-
-    // Most words of a text are in no form; a word's length and first letter (any case) rule out
-    // nearly all of those before any look-up.
-    bool mayBeWordOfAForm(std::string_view word) const
-    {
-        if (word.size() >= m_firstLetters.size())
-            return false;
-        const auto first = code(toUpperAscii(word.front()));
-        return first < 'A' || first > 'Z' ? m_otherFirst : (m_firstLetters[word.size()] & (1u << (first - 'A'))) != 0;
-    }
-
-    // The id of a word (upper case, at most longestWord characters), or -1.
-    std::int32_t idOf(std::string_view upperWord) const
-    {
-        const PackedWord key = PackedWord::of(upperWord);
-        for (std::size_t i = indexOf(key);; i = (i + 1) & (m_slots.size() - 1)) {
-            if (m_slots[i].id < 0)
-                return -1;
-            if (m_slots[i].key == key)
-                return m_slots[i].id;
+ContractionFormTable::ContractionFormTable()
+{
+    std::vector<std::string> forms; // upper case, words separated by one space
+    std::vector<std::string> words;
+    const auto slotOfForm = [&](std::string_view form) {
+        const std::string upper = toUpperAscii(form);
+        const auto known = std::find(forms.begin(), forms.end(), upper);
+        if (known != forms.end())
+            return static_cast<std::uint8_t>(known - forms.begin());
+        std::vector<std::int32_t> ids;
+        for (std::size_t start = 0; start <= upper.size();) {
+            const std::size_t end = std::min(upper.find(' ', start), upper.size());
+            const std::string word = upper.substr(start, end - start);
+            auto found = std::find(words.begin(), words.end(), word);
+            if (found == words.end())
+                found = words.insert(words.end(), word);
+            ids.push_back(static_cast<std::int32_t>(found - words.begin()));
+            start = end + 1;
         }
-    }
-
-    // The slot of the form made of the last `length` words, the latest first, or -1.
-    std::int32_t formEndingWith(const std::array<std::int32_t, mostWords>& recent, std::size_t length) const
-    {
-        std::uint64_t sequence = length;
-        for (std::size_t k = 0; k < length; ++k) {
-            if (recent[k] < 0)
-                return -1;
-            sequence = sequence * 256 + static_cast<std::uint64_t>(recent[k]);
-        }
-        const auto found = m_formOfSequence.find(sequence);
-        return found == m_formOfSequence.end() ? -1 : found->second;
-    }
-
-private:
-    struct Slot {
-        PackedWord key;
-        std::int32_t id = -1;
+        // Read back from the latest word, as formEndingWith does.
+        std::uint64_t sequence = ids.size();
+        for (auto id = ids.rbegin(); id != ids.rend(); ++id)
+            sequence = sequence * 256 + static_cast<std::uint64_t>(*id);
+        m_formOfSequence.emplace(sequence, static_cast<std::int32_t>(forms.size()));
+        forms.push_back(upper);
+        return static_cast<std::uint8_t>(forms.size() - 1);
     };
-
-    std::size_t indexOf(const PackedWord& key) const
-    {
-        return static_cast<std::size_t>(key.hash() >> 40) & (m_slots.size() - 1);
+    for (std::size_t row = 0; row < pairs.size(); ++row) {
+        m_rowSlots[row][0] = slotOfForm(pairs[row].contracted);
+        m_rowSlots[row][1] = slotOfForm(pairs[row].full);
     }
-
-    FormTable()
-    {
-        std::vector<std::string> words;
-        for (const ContractionPair& pair : pairs) {
-            for (const std::string_view form : {pair.contracted, pair.full}) {
-                std::string upper = toUpperAscii(form);
-                if (std::find(m_forms.begin(), m_forms.end(), upper) != m_forms.end())
-                    continue;
-                std::vector<std::int32_t> ids;
-                for (std::size_t start = 0; start <= upper.size();) {
-                    const std::size_t end = std::min(upper.find(' ', start), upper.size());
-                    const std::string word = upper.substr(start, end - start);
-                    auto known = std::find(words.begin(), words.end(), word);
-                    if (known == words.end())
-                        known = words.insert(words.end(), word);
-                    ids.push_back(static_cast<std::int32_t>(known - words.begin()));
-                    start = end + 1;
-                }
-                // Read back from the latest word, as formEndingWith does.
-                std::uint64_t sequence = ids.size();
-                for (auto id = ids.rbegin(); id != ids.rend(); ++id)
-                    sequence = sequence * 256 + static_cast<std::uint64_t>(*id);
-                m_formOfSequence.emplace(sequence, static_cast<std::int32_t>(m_forms.size()));
-                m_forms.push_back(std::move(upper));
-            }
-        }
-        m_slots.resize(256);
-        for (std::size_t id = 0; id < words.size(); ++id) {
-            const std::string& word = words[id];
-            const PackedWord key = PackedWord::of(word);
-            std::size_t i = indexOf(key);
-            while (m_slots[i].id >= 0)
-                i = (i + 1) & (m_slots.size() - 1);
-            m_slots[i] = {key, static_cast<std::int32_t>(id)};
-            const auto first = code(word.front());
-            if (first < 'A' || first > 'Z')
-                m_otherFirst = true;
-            else
-                m_firstLetters[word.size()] |= 1u << (first - 'A');
-        }
+    m_formCount = forms.size();
+    for (std::size_t id = 0; id < words.size(); ++id) {
+        const std::string& word = words[id];
+        const PackedWord key = PackedWord::of(word);
+        std::size_t i = indexOf(key);
+        while (m_slots[i].id >= 0)
+            i = (i + 1) & (m_slots.size() - 1);
+        m_slots[i] = {key, static_cast<std::int32_t>(id)};
+        const auto first = code(word.front());
+        if (first < 'A' || first > 'Z')
+            m_otherFirst = true;
+        else
+            m_firstLetters[word.size()] |= 1u << (first - 'A');
     }
+}
 
-    std::vector<std::string> m_forms; // upper case, words separated by one space
-    std::unordered_map<std::uint64_t, std::int32_t> m_formOfSequence;
-    std::vector<Slot> m_slots;
-    std::array<std::uint32_t, longestWord + 1> m_firstLetters{}; // for each length, the first letters of the forms' words
-    bool m_otherFirst = false; // some word of a form starts with an apostrophe
-};
+bool ContractionFormTable::mayBeWordOfAForm(std::string_view word) const
+{
+    if (word.size() >= m_firstLetters.size())
+        return false;
+    const auto first = code(toUpperAscii(word.front()));
+    return first < 'A' || first > 'Z' ? m_otherFirst : (m_firstLetters[word.size()] & (1u << (first - 'A'))) != 0;
+}
 
-} // namespace
+std::int32_t ContractionFormTable::idOf(std::string_view upperWord) const
+{
+    const PackedWord key = PackedWord::of(upperWord);
+    for (std::size_t i = indexOf(key);; i = (i + 1) & (m_slots.size() - 1)) {
+        if (m_slots[i].id < 0)
+            return -1;
+        if (m_slots[i].key == key)
+            return m_slots[i].id;
+    }
+}
 
-ContractionForms::ContractionForms()
-    : m_counts(FormTable::instance().formCount(), 0)
+std::int32_t ContractionFormTable::formEndingWith(const std::array<std::int32_t, mostWords>& recent, std::size_t length) const
+{
+    std::uint64_t sequence = length;
+    for (std::size_t k = 0; k < length; ++k) {
+        if (recent[k] < 0)
+            return -1;
+        sequence = sequence * 256 + static_cast<std::uint64_t>(recent[k]);
+    }
+    const auto found = m_formOfSequence.find(sequence);
+    return found == m_formOfSequence.end() ? -1 : found->second;
+}
+
+std::int32_t ContractionForms::of(std::string_view form) const
+{
+    const auto sameForm = [](std::string_view a, std::string_view b) {
+        return a.size() == b.size()
+            && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return toUpperAscii(x) == toUpperAscii(y); });
+    };
+    for (std::size_t row = 0; row < pairs.size(); ++row) {
+        if (sameForm(pairs[row].contracted, form))
+            return m_rows[row][0];
+        if (sameForm(pairs[row].full, form))
+            return m_rows[row][1];
+    }
+    return 0;
+}
+
+ContractionCounter::ContractionCounter(const ContractionFormTable& table)
+    : m_table(table)
+    , m_counts(table.formCount(), 0)
 {
     m_recentWords.fill(-1);
 }
 
-void ContractionForms::addWord(std::string_view word)
+void ContractionCounter::addWord(std::string_view word)
 {
-    const FormTable& table = FormTable::instance();
     std::int32_t id = -1;
-    if (!word.empty() && table.mayBeWordOfAForm(word)) {
-        char upper[FormTable::longestWord];
+    if (!word.empty() && m_table.mayBeWordOfAForm(word)) {
+        char upper[PackedWord::capacity];
         std::transform(word.begin(), word.end(), upper, [](char c) { return toUpperAscii(c); });
-        id = table.idOf(std::string_view(upper, word.size()));
+        id = m_table.idOf(std::string_view(upper, word.size()));
     }
     std::copy_backward(m_recentWords.begin(), m_recentWords.end() - 1, m_recentWords.end());
     m_recentWords[0] = id;
     if (id < 0)
         return;
-    for (std::size_t length = 1; length <= FormTable::mostWords && m_recentWords[length - 1] >= 0; ++length)
-        if (const std::int32_t slot = table.formEndingWith(m_recentWords, length); slot >= 0)
+    for (std::size_t length = 1; length <= ContractionFormTable::mostWords && m_recentWords[length - 1] >= 0; ++length)
+        if (const std::int32_t slot = m_table.formEndingWith(m_recentWords, length); slot >= 0)
             ++m_counts[static_cast<std::size_t>(slot)];
 }
 
-std::int32_t ContractionForms::of(std::string_view form) const
+ContractionForms ContractionCounter::forms() const
 {
-    const auto slot = FormTable::instance().slotOf(form);
-    return slot ? m_counts[*slot] : 0;
+    ContractionForms forms;
+    for (std::size_t row = 0; row < contractionPairCount; ++row)
+        for (std::size_t side = 0; side < 2; ++side)
+            forms.m_rows[row][side] = m_counts[m_table.rowSlots()[row][side]];
+    return forms;
 }
 
 ContractionForms countContractionForms(std::string_view text)
 {
-    ContractionForms forms;
+    const ContractionFormTable table;
+    ContractionCounter forms(table);
     std::string word;
     for (const char c : text) {
         // A line feed is deleted rather than taken as a separator; in a CR LF text the carriage
@@ -285,14 +258,14 @@ ContractionForms countContractionForms(std::string_view text)
     }
     if (!word.empty())
         forms.addWord(word);
-    return forms;
+    return forms.forms();
 }
 
 ContractionTally tallyContractions(const ContractionForms& first, const ContractionForms& second)
 {
     ContractionTally tally;
-    for (const ContractionPair& pair : pairs)
-        updateForRow(tally, first.of(pair.contracted), first.of(pair.full), second.of(pair.contracted), second.of(pair.full));
+    for (std::size_t row = 0; row < contractionPairCount; ++row)
+        updateForRow(tally, first.row(row)[0], first.row(row)[1], second.row(row)[0], second.row(row)[1]);
     return tally;
 }
 

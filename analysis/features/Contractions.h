@@ -1,9 +1,12 @@
 #pragma once
 
+#include "analysis/profile/Characters.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace quendry {
@@ -33,25 +36,76 @@ struct ContractionTally {
     double crossingPoints = 0.0;   // the crossing penalties so far
 };
 
-// How often a text uses each form of the table. The forms are looked for word by word: a text's
-// words are its runs of letters and apostrophes (any case), line feeds deleted and everything else
-// separating them, and a form stands where its words follow one another. Neighbouring occurrences
-// may share a word boundary, so "it's it's" holds "it's" twice.
+// The forms of the table as sequences of words, prepared once: each distinct word of a form has an
+// id, each distinct form a slot. Words are found packed in a small table probed linearly: no
+// form's word is longer than a packed word holds.
+class ContractionFormTable {
+public:
+    static constexpr std::size_t mostWords = 4; // per form
+
+    ContractionFormTable();
+
+    std::size_t formCount() const { return m_formCount; }
+    // The slots of each row's contracted and full form.
+    const std::array<std::array<std::uint8_t, 2>, contractionPairCount>& rowSlots() const { return m_rowSlots; }
+
+    // Most words of a text are in no form; a word's length and first letter (any case) rule out
+    // nearly all of those before any look-up.
+    bool mayBeWordOfAForm(std::string_view word) const;
+    // The id of a word (upper case, at most PackedWord::capacity characters), or -1.
+    std::int32_t idOf(std::string_view upperWord) const;
+    // The slot of the form made of the last `length` words, the latest first, or -1.
+    std::int32_t formEndingWith(const std::array<std::int32_t, mostWords>& recent, std::size_t length) const;
+
+private:
+    struct Slot {
+        PackedWord key;
+        std::int32_t id = -1;
+    };
+    std::size_t indexOf(const PackedWord& key) const
+    {
+        return static_cast<std::size_t>(key.hash() >> 40) & (m_slots.size() - 1);
+    }
+
+    std::size_t m_formCount = 0;
+    std::array<std::array<std::uint8_t, 2>, contractionPairCount> m_rowSlots{};
+    std::unordered_map<std::uint64_t, std::int32_t> m_formOfSequence;
+    std::array<Slot, 256> m_slots{};
+    std::array<std::uint32_t, PackedWord::capacity + 1> m_firstLetters{}; // for each length, the first letters of the forms' words
+    bool m_otherFirst = false; // some word of a form starts with an apostrophe
+};
+
+// How often a text uses the contracted and the full form of each row of the table.
 class ContractionForms {
 public:
-    ContractionForms();
-
-    // The next word of a text, as written.
-    void addWord(std::string_view word);
+    // The counts of row `row`: the contracted form's, then the full form's.
+    const std::array<std::int32_t, 2>& row(std::size_t row) const { return m_rows[row]; }
     // How often the form (any case) occurs; 0 for a form not in the table.
     std::int32_t of(std::string_view form) const;
 
-    // The count of each distinct form of the table, in the table's order of first appearance.
-    const std::vector<std::int32_t>& counts() const { return m_counts; }
+    bool operator==(const ContractionForms&) const = default;
 
 private:
-    std::vector<std::int32_t> m_counts;
-    std::array<std::int32_t, 4> m_recentWords; // ids of the last words, the latest first; -1: none
+    friend class ContractionCounter;
+    std::array<std::array<std::int32_t, 2>, contractionPairCount> m_rows{};
+};
+
+// Counts the forms of the table in a text. The forms are looked for word by word: a text's words
+// are its runs of letters and apostrophes (any case), line feeds deleted and everything else
+// separating them, and a form stands where its words follow one another. Neighbouring occurrences
+// may share a word boundary, so "it's it's" holds "it's" twice.
+class ContractionCounter {
+public:
+    explicit ContractionCounter(const ContractionFormTable& table);
+
+    // The next word of a text, as written.
+    void addWord(std::string_view word);
+    ContractionForms forms() const;
+
+private:
+    const ContractionFormTable& m_table;
+    std::vector<std::int32_t> m_counts; // by slot
+    std::array<std::int32_t, ContractionFormTable::mostWords> m_recentWords; // ids of the last words, the latest first; -1: none
 };
 
 // Counts the forms in a text (quotes folded), walking its words.

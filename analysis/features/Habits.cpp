@@ -17,7 +17,7 @@ bool isSmallLetter(char c)
 
 // Everything but letters, the space and the everyday marks "!", "?", "," and "." is special:
 // digits, line breaks, tabs, apostrophes, other punctuation and every byte from 128 on.
-bool isSpecial(char c)
+constexpr bool isSpecial(char c)
 {
     return !isLetter(c) && c != ' ' && c != '!' && c != '?' && c != ',' && c != '.';
 }
@@ -36,18 +36,19 @@ struct LoneSymbols {
     }
 };
 
+// Most characters of a text are letters and spaces; a table tells the few that may stand alone
+// at a glance.
+constexpr std::array<bool, 256> mayStandAlone = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[static_cast<std::size_t>(c)] = isSpecial(static_cast<char>(c)) && !isDigit(static_cast<char>(c));
+    return table;
+}();
+
 // A symbol stands alone when it is special, not a digit, and neither neighbour is special
 // (digits count as special neighbours). An apostrophe inside a word is part of the word.
 LoneSymbols collectLoneSymbols(std::string_view text)
 {
-    // Most characters of a text are letters and spaces; a table tells the few that may stand
-    // alone at a glance.
-    static const auto mayStandAlone = [] {
-        std::array<bool, 256> table{};
-        for (int c = 0; c < 256; ++c)
-            table[static_cast<std::size_t>(c)] = isSpecial(static_cast<char>(c)) && !isDigit(static_cast<char>(c));
-        return table;
-    }();
     LoneSymbols lone;
     const std::size_t n = text.size();
     for (std::size_t i = 0; i < n; ++i) {

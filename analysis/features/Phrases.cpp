@@ -203,27 +203,37 @@ std::int32_t countInCollapsedText(std::string_view phraseText, const std::vector
 
 } // namespace
 
-std::int32_t countPhrases(std::string_view text, const StringList& phrases)
+PhrasePatterns::PhrasePatterns(const StringList& phrases)
 {
     // An empty entry stands for no phrase; it would otherwise be found everywhere.
-    std::vector<std::string> entries;
     for (const std::string& phrase : phrases) {
         std::string entry = preparedPhraseEntry(phrase);
         if (entry.empty())
             continue;
-        entries.push_back(std::move(entry));
+        m_entries.push_back(std::move(entry));
     }
-    if (entries.empty())
+    if (!m_entries.empty())
+        m_matcher.emplace(m_entries);
+    m_entriesHaveSpacePairs = std::any_of(m_entries.begin(), m_entries.end(),
+        [](const std::string& entry) { return entry.find("  ") != std::string::npos; });
+}
+
+std::int32_t countPhrases(std::string_view text, const StringList& phrases)
+{
+    return countPhrases(text, PhrasePatterns(phrases));
+}
+
+std::int32_t countPhrases(std::string_view text, const PhrasePatterns& phrases)
+{
+    if (!phrases.matcher())
         return 0;
-    const auto shared = PatternMatcher::forPatterns(entries);
-    const PatternMatcher& matcher = *shared;
+    const std::vector<std::string>& entries = phrases.entries();
+    const PatternMatcher& matcher = *phrases.matcher();
 
     // Every rejected occurrence halves the text's space runs once more. Each entry searches the
     // text as it was when the entry began; the entries after it see the reduced text, so a phrase
     // written with three or four spaces inside can match later.
-    const bool entriesHaveSpacePairs = std::any_of(
-        entries.begin(), entries.end(), [](const std::string& entry) { return entry.find("  ") != std::string::npos; });
-    if (!entriesHaveSpacePairs)
+    if (!phrases.entriesHaveSpacePairs())
         return countInCollapsedText(text, entries, matcher);
     std::string prepared = preparedPhraseText(text);
 

@@ -1,10 +1,30 @@
 #pragma once
 
+#include "analysis/profile/PatternMatcher.h"
 #include "analysis/run/TextProfile.h"
+
+#include <optional>
 
 namespace quendry {
 
+// The phrase list prepared once: entries upper-cased, trimmed, line breaks made spaces and space
+// runs halved once, empty entries dropped; and one automaton for all of them.
+class PhrasePatterns {
+public:
+    explicit PhrasePatterns(const StringList& phrases);
+
+    const std::vector<std::string>& entries() const { return m_entries; }
+    const PatternMatcher* matcher() const { return m_matcher ? &*m_matcher : nullptr; }
+    bool entriesHaveSpacePairs() const { return m_entriesHaveSpacePairs; }
+
+private:
+    std::vector<std::string> m_entries;
+    std::optional<PatternMatcher> m_matcher; // none for no entries
+    bool m_entriesHaveSpacePairs = false;
+};
+
 // How many entries of the phrase list a text (quotes folded, line breaks kept) uses, each at most once.
+std::int32_t countPhrases(std::string_view text, const PhrasePatterns& phrases);
 std::int32_t countPhrases(std::string_view text, const StringList& phrases);
 
 // One item "WORD-WORD" for every unknown word that both texts use; sorted, without duplicates.

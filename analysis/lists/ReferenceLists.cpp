@@ -50,15 +50,14 @@ StringList prepareList(const StringList& stored)
     return items;
 }
 
-const ReferenceLists& builtInReferenceLists()
+ReferenceLists builtInReferenceLists()
 {
-    static const ReferenceLists lists{
+    return ReferenceLists{
         prepareList(toList(stored::emoticons())),
         prepareList(toList(stored::emoticonWords())),
         toList(stored::names()),
         prepareList(toList(stored::phrases())),
     };
-    return lists;
 }
 
 } // namespace quendry

@@ -18,7 +18,8 @@ struct ReferenceLists {
 // any duplicates.
 StringList prepareList(const StringList& stored);
 
-// The lists built into the binary, prepared once on first use.
-const ReferenceLists& builtInReferenceLists();
+// The lists built into the binary, prepared afresh on each call: callers keep them in the value they
+// prepare from them (an Analyzer).
+ReferenceLists builtInReferenceLists();
 
 } // namespace quendry

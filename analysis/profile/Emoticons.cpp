@@ -147,11 +147,12 @@ std::vector<Extent> occurrences(const PatternMatcher& matcher, const std::vector
 // each occurrence. Most patterns never occur: one pass tells which do, and where. A deletion may
 // join the text into new occurrences, but only across the place where it joined, so only the
 // stretches around those places are searched again.
-std::int32_t deleteEach(std::string& text, const std::vector<std::string>& patterns, std::size_t kept)
+std::int32_t deleteEach(std::string& text, const EmoticonPatterns::Set& set, std::size_t kept)
 {
-    if (patterns.empty())
+    if (!set.matcher)
         return 0;
-    const auto matcher = PatternMatcher::forPatterns(patterns);
+    const std::vector<std::string>& patterns = set.patterns;
+    const PatternMatcher* matcher = &*set.matcher;
     std::vector<Extent> extents = occurrences(*matcher, patterns, text);
     std::size_t longest = 0;
     for (const std::string& pattern : patterns)
@@ -187,30 +188,38 @@ std::int32_t deleteEach(std::string& text, const std::vector<std::string>& patte
 
 } // namespace
 
-std::int32_t countEmoticons(std::string& text, std::int32_t okCount, const StringList& emoticons,
-    const StringList& emoticonWords)
+EmoticonPatterns::EmoticonPatterns(const StringList& emoticons, const StringList& emoticonWords)
 {
-    std::int32_t count = okCount;
-
     // The normaliser has already taken out and counted every "ok" that stands as a word; here it
     // would also be found inside words such as "book". An empty item would match everywhere.
-    std::vector<std::string> groups;
     for (const std::string& emoticon : emoticons)
         if (emoticon != "ok" && !emoticon.empty())
-            groups.push_back(emoticon);
-    count += deleteEach(text, groups, 0);
-
+            m_groups.patterns.push_back(emoticon);
     // An emoticon word counts only straight after a sentence mark; the mark stays, so that the
     // sentence still ends there.
-    std::vector<std::string> wordsAfterMarks;
     for (const std::string& word : emoticonWords) {
         if (word.empty())
             continue;
         for (const std::string_view prefix : markPrefixes)
-            wordsAfterMarks.push_back(std::string(prefix) + word);
+            m_wordsAfterMarks.patterns.push_back(std::string(prefix) + word);
     }
-    count += deleteEach(text, wordsAfterMarks, 1);
+    for (Set* set : {&m_groups, &m_wordsAfterMarks})
+        if (!set->patterns.empty())
+            set->matcher.emplace(set->patterns);
+}
+
+std::int32_t countEmoticons(std::string& text, std::int32_t okCount, const EmoticonPatterns& patterns)
+{
+    std::int32_t count = okCount;
+    count += deleteEach(text, patterns.groups(), 0);
+    count += deleteEach(text, patterns.wordsAfterMarks(), 1);
     return count;
+}
+
+std::int32_t countEmoticons(std::string& text, std::int32_t okCount, const StringList& emoticons,
+    const StringList& emoticonWords)
+{
+    return countEmoticons(text, okCount, EmoticonPatterns(emoticons, emoticonWords));
 }
 
 } // namespace quendry

@@ -1,10 +1,33 @@
 #pragma once
 
 #include "analysis/profile/Characters.h"
+#include "analysis/profile/PatternMatcher.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace quendry {
+
+// What the emoticon pass searches for, prepared once from the emoticon list (all but "ok") and the
+// emoticon words: each list's patterns in their order, and one automaton for each.
+class EmoticonPatterns {
+public:
+    EmoticonPatterns(const StringList& emoticons, const StringList& emoticonWords);
+
+    struct Set {
+        std::vector<std::string> patterns;
+        std::optional<PatternMatcher> matcher; // none for no patterns
+    };
+    const Set& groups() const { return m_groups; }
+    const Set& wordsAfterMarks() const { return m_wordsAfterMarks; }
+
+private:
+    Set m_groups;
+    Set m_wordsAfterMarks;
+};
+
+// Counts the emoticons of a text and removes them from it, as below, with prepared patterns.
+std::int32_t countEmoticons(std::string& text, std::int32_t okCount, const EmoticonPatterns& patterns);
 
 // Counts the emoticons of a text and removes them from it: the symbol groups of the emoticon list
 // (all but "ok"), then the emoticon words written straight after a sentence mark. The count starts

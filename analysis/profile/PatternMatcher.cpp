@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <mutex>
 
 namespace quendry {
 
@@ -122,25 +121,6 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
             m_next16.push_back(static_cast<std::uint16_t>((target & ~hasOutput) | ((target & hasOutput) ? 0x8000u : 0u)));
         m_next = {};
     }
-}
-
-std::shared_ptr<const PatternMatcher> PatternMatcher::forPatterns(const std::vector<std::string>& patterns)
-{
-    struct Entry {
-        std::vector<std::string> patterns;
-        std::shared_ptr<const PatternMatcher> matcher;
-    };
-    static std::mutex mutex;
-    static std::vector<Entry> cache; // the few pattern lists of the program, newest last
-    const std::lock_guard lock(mutex);
-    for (const Entry& entry : cache)
-        if (entry.patterns == patterns)
-            return entry.matcher;
-    constexpr std::size_t kept = 8;
-    if (cache.size() == kept)
-        cache.erase(cache.begin());
-    cache.push_back({patterns, std::make_shared<const PatternMatcher>(patterns)});
-    return cache.back().matcher;
 }
 
 } // namespace quendry

@@ -17,10 +17,6 @@ public:
     // Patterns must not be empty; equal patterns share one id, the index of their first copy.
     explicit PatternMatcher(const std::vector<std::string>& patterns);
 
-    // A matcher for these patterns, built once and kept for the next calls with equal patterns:
-    // the reference lists never change, and building takes longer than a scan of a short text.
-    static std::shared_ptr<const PatternMatcher> forPatterns(const std::vector<std::string>& patterns);
-
     std::size_t patternCount() const { return m_lengths.size(); }
     std::size_t patternLength(std::size_t id) const { return m_lengths[id]; }
     // The id of each pattern as given: the index of the first pattern equal to it.

@@ -25,7 +25,7 @@ constexpr std::array<std::string_view, 100> gluedEmoticonWords{
 static_assert(!gluedEmoticonWords.back().empty(), "every one of the 100 entries is given");
 
 // The letters A-Z a text holds, one bit each.
-std::uint32_t lettersIn(std::string_view text)
+constexpr std::uint32_t lettersIn(std::string_view text)
 {
     std::uint32_t letters = 0;
     for (const char c : text)
@@ -34,24 +34,29 @@ std::uint32_t lettersIn(std::string_view text)
     return letters;
 }
 
+// An entry of the sequence in upper case, with the letters it needs.
 struct GluedEmoticonWord {
-    std::string upper;
-    std::uint32_t letters;
+    std::array<char, 16> characters{};
+    std::size_t length = 0;
+    std::uint32_t letters = 0;
+
+    constexpr std::string_view upper() const { return {characters.data(), length}; }
 };
 
-const std::array<GluedEmoticonWord, gluedEmoticonWords.size()>& upperGluedEmoticonWords()
-{
-    static const auto upper = [] {
-        std::array<GluedEmoticonWord, gluedEmoticonWords.size()> result;
-        std::transform(gluedEmoticonWords.begin(), gluedEmoticonWords.end(), result.begin(), [](std::string_view word) {
-            std::string upperWord = toUpperAscii(word);
-            const std::uint32_t letters = lettersIn(upperWord);
-            return GluedEmoticonWord{std::move(upperWord), letters};
-        });
-        return result;
-    }();
-    return upper;
-}
+// Prepared at build time.
+constexpr std::array<GluedEmoticonWord, gluedEmoticonWords.size()> upperGluedEmoticonWords = [] {
+    std::array<GluedEmoticonWord, gluedEmoticonWords.size()> result{};
+    for (std::size_t i = 0; i < gluedEmoticonWords.size(); ++i) {
+        const std::string_view word = gluedEmoticonWords[i];
+        if (word.size() > result[i].characters.size())
+            throw "an entry is longer than its buffer"; // stops the build
+        for (std::size_t k = 0; k < word.size(); ++k)
+            result[i].characters[k] = toUpperAscii(word[k]);
+        result[i].length = word.size();
+        result[i].letters = lettersIn(result[i].upper());
+    }
+    return result;
+}();
 
 // Every occurrence, left to right, in one sweep: what the removal joins is not searched again
 // for the same part (the next entry of the sequence does search it).
@@ -166,9 +171,9 @@ bool WordClassifier::isDictionaryWord(std::string_view upperToken) const
     // lacks is never found.
     std::string remainder(upperToken);
     const std::uint32_t tokenLetters = lettersIn(upperToken);
-    for (const GluedEmoticonWord& emoticonWord : upperGluedEmoticonWords())
+    for (const GluedEmoticonWord& emoticonWord : upperGluedEmoticonWords)
         if ((emoticonWord.letters & ~tokenLetters) == 0)
-            removeEveryOccurrence(remainder, emoticonWord.upper);
+            removeEveryOccurrence(remainder, emoticonWord.upper());
     return m_dictionary.contains(remainder);
 }
 

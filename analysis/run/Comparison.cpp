@@ -48,8 +48,11 @@ std::variant<TextProfile, RefusalReason> profileText(const std::string& text, bo
     WordClassifier classifier(dictionary, reference.names, reference.lists.emoticons);
     // The contraction forms are counted on the character pass's word tokens, which are the
     // runs of letters and apostrophes of the text without its line feeds.
+    const ContractionFormTable forms;
+    ContractionCounter contractions(forms);
     const CharacterProfile characters = profileCharacters(stripLineFeeds(text), classifier, progress,
-        [&profile](std::string_view token) { profile.contractionForms.addWord(token); });
+        [&contractions](std::string_view token) { contractions.addWord(token); });
+    profile.contractionForms = contractions.forms();
     profile.wordCount = characters.wordCount;
     profile.periodSpaceCount = characters.periodSpaceCount;
     profile.commaSpaceCount = characters.commaSpaceCount;
@@ -89,12 +92,6 @@ ReferenceData::ReferenceData(ReferenceLists referenceLists)
     : lists(std::move(referenceLists))
     , names(nameDictionary(lists.names))
 {
-}
-
-const ReferenceData& ReferenceData::builtIn()
-{
-    static const ReferenceData data(builtInReferenceLists());
-    return data;
 }
 
 std::string_view Refusal::message() const

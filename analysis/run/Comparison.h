@@ -18,8 +18,6 @@ struct ReferenceData {
     Dictionary names; // the name list, looked up as '#' + NAME + '#'
 
     explicit ReferenceData(ReferenceLists referenceLists);
-    // The lists built into the program.
-    static const ReferenceData& builtIn();
 };
 
 // Why a comparison was refused, in the order the checks run.
@@ -33,6 +31,7 @@ enum class RefusalReason {
 struct Refusal {
     RefusalReason reason;
     std::string_view message() const;
+    bool operator==(const Refusal&) const = default;
 };
 
 struct Comparison {
@@ -42,6 +41,8 @@ struct Comparison {
     TextProfile first;
     TextProfile second;
     StringList sharedUnknownWords; // "WORD-WORD" for every unknown word both texts use
+
+    bool operator==(const Comparison&) const = default;
 };
 
 using ComparisonOutcome = std::variant<Refusal, Comparison>;

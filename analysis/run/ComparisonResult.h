@@ -36,6 +36,8 @@ struct ComparisonResult {
     std::int32_t hyphenSpacingPoints = 0;
     std::int32_t specialCharPoints = 0;
     std::int32_t phraseRatePoints = 0;
+
+    bool operator==(const ComparisonResult&) const = default;
 };
 
 // One term of the table below: its name, where it lives, and what it means to a user.

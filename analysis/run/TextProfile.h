@@ -7,8 +7,16 @@
 
 namespace quendry {
 
+// Why a text cannot be compared at all.
+enum class TextRefusal : std::uint8_t {
+    None,
+    TooSmall,   // five words or fewer
+    NotEnglish, // three in four words or more unrecognised
+};
+
 // The values a comparison keeps for one text, once every pass over it has run.
 struct TextProfile {
+    TextRefusal refusal = TextRefusal::None; // when set, the passes after the check did not run
     std::int32_t okCount = 0;
     std::int32_t emoticonCount = 0;
     std::int32_t sentenceCount = 0;
@@ -42,6 +50,8 @@ struct TextProfile {
     // The normalised text as the later passes read it: emoticons removed, quotes folded,
     // line breaks kept.
     std::string text;
+
+    bool operator==(const TextProfile&) const = default;
 };
 
 } // namespace quendry

@@ -1,4 +1,5 @@
 target_sources(quendry_analysis PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Analyzer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Comparison.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ComparisonResult.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Rules.cpp

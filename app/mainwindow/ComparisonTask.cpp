@@ -62,13 +62,16 @@ void ComparisonTask::start(std::string firstText, std::string secondText, std::f
         return;
     m_running = true;
     m_progress = std::make_shared<SharedProgress>();
+    if (!m_dictionaryFile || m_dictionaryFile->path() != dictionaryPath)
+        m_dictionaryFile = std::make_unique<DictionaryFile>(std::move(dictionaryPath));
     auto shared = m_progress;
+    // The destructor waits for the worker, so the analyzer and the dictionary file outlive it.
     m_watcher.setFuture(QtConcurrent::run([shared, first = std::move(firstText), second = std::move(secondText),
-                                              path = std::move(dictionaryPath)]() -> Result {
+                                              analyzer = &m_analyzer, dictionaryFile = m_dictionaryFile.get()]() -> Result {
         try {
             AtomicProgressListener listener(shared);
-            const Dictionary dictionary = Dictionary::fromFile(path);
-            return Result{compareTexts(first, second, ReferenceData::builtIn(), dictionary, &listener), {}};
+            const std::shared_ptr<const Dictionary> dictionary = dictionaryFile->load();
+            return Result{analyzer->compare(first, second, *dictionary, &listener), {}};
         } catch (const std::exception& error) {
             return Result{std::nullopt, QString::fromLocal8Bit(error.what())};
         }

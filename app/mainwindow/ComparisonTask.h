@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/run/Comparison.h"
+#include "analysis/run/Analyzer.h"
 
 #include <QFutureWatcher>
 #include <QObject>
@@ -40,7 +40,8 @@ public:
 
     bool isRunning() const { return m_running; }
     // Starts the comparison of two engine texts (Windows-1252, CR LF); the dictionary is read on
-    // the worker thread. Does nothing while a comparison runs.
+    // the worker thread, again only when the file changed since the last comparison. Does nothing
+    // while a comparison runs.
     void start(std::string firstText, std::string secondText, std::filesystem::path dictionaryPath);
     Progress progress() const;
     // The result, once finished() came.
@@ -54,6 +55,10 @@ public:
     struct SharedProgress;
 
 private:
+    // Prepared once for the task's lifetime; only read while a worker runs.
+    const Analyzer m_analyzer;
+    // Used by one worker at a time; replaced, between runs, when the dictionary's path changes.
+    std::unique_ptr<DictionaryFile> m_dictionaryFile;
     std::shared_ptr<SharedProgress> m_progress;
     QFutureWatcher<Result> m_watcher;
     bool m_running = false;

@@ -13,6 +13,7 @@
 #include "analysis/profile/RepeatedMarks.h"
 #include "analysis/profile/Sentences.h"
 #include "analysis/profile/Windows1252.h"
+#include "analysis/run/Analyzer.h"
 #include "analysis/run/Comparison.h"
 #include "analysis/run/ProgressListener.h"
 #include "analysis/run/Rules.h"
@@ -93,7 +94,7 @@ const std::vector<std::string> emoticonPieces = {":-)", ":", "-", ")", ";", "ok"
 TEST(Differential, emoticons)
 {
     Generator generate(2);
-    const ReferenceLists& lists = builtInReferenceLists();
+    const ReferenceLists lists = builtInReferenceLists();
     for (int i = 0; i < casesPerFamily() * 3; ++i) {
         const std::string input = generate.text(emoticonPieces, 30);
         const bool builtIn = i % 2 == 0;
@@ -257,9 +258,9 @@ TEST(Differential, corpusPieces)
         GTEST_SKIP() << "the corpus is not at " << QUENDRY_CORPUS_DIR;
     const std::string dictionaryText = readDictionary();
     ASSERT_FALSE(dictionaryText.empty());
-    const ReferenceLists& lists = builtInReferenceLists();
+    const ReferenceLists lists = builtInReferenceLists();
     const Dictionary dictionary = Dictionary::fromText(dictionaryText);
-    const ReferenceData& data = ReferenceData::builtIn();
+    const ReferenceData data(lists);
     ProgressListener silent;
     const std::size_t pieceSize = 6000;
     const std::size_t pieces = std::min<std::size_t>(novel.size() / pieceSize, static_cast<std::size_t>(std::max(2, casesPerFamily() / 100)));
@@ -357,6 +358,7 @@ TEST(Differential, wholeComparisons)
         GTEST_SKIP() << "the corpus is not at " << QUENDRY_CORPUS_DIR;
     const std::string dictionaryText = readDictionary();
     const Dictionary dictionary = Dictionary::fromText(dictionaryText);
+    const ReferenceData data(builtInReferenceLists());
     const std::vector<std::string> habits = {" ok", " :-)", "!!!", " i ", " - ", " -", "; ", " NASA", " don't",
         " do not", "...", " zqx", " http://x.org/a", " me@x.org", "\x92", " \x93quoted\x94", " coffee", ". coffee"};
     Generator generate(8);
@@ -369,11 +371,58 @@ TEST(Differential, wholeComparisons)
             first += generate.text(habits, 30);
             second = generate.text(habits, 10) + second;
         }
-        expectSameOutcome(compareTexts(first, second, ReferenceData::builtIn(), dictionary),
-            reference::compareTexts(first, second, builtInReferenceLists(), dictionaryText),
+        expectSameOutcome(compareTexts(first, second, data, dictionary),
+            reference::compareTexts(first, second, data.lists, dictionaryText),
             printable(first.substr(0, 80)) + " | " + printable(second.substr(0, 80)));
         if (testing::Test::HasFailure())
             return;
+    }
+}
+
+// The prepared engine, each text profiled once and its profile compared with several others in
+// both places, against the direct two-text path: pieces of novels, with chat-style habits mixed
+// in, texts made only of habits, and refused texts.
+TEST(Differential, profiledComparisonsAgainstTheTwoTextPath)
+{
+    const std::string novel = readCorpus("austen_-_emma.txt");
+    if (novel.empty())
+        GTEST_SKIP() << "the corpus is not at " << QUENDRY_CORPUS_DIR;
+    const Dictionary dictionary = Dictionary::fromText(readDictionary());
+    const Analyzer analyzer;
+    const ReferenceData reference(builtInReferenceLists());
+    const std::vector<std::string> habits = {" ok", " :-)", "!!!", " i ", " - ", " -", "; ", " NASA", " don't",
+        " do not", "...", " zqx", " http://x.org/a", " me@x.org", "\x92", " \x93quoted\x94", " coffee", ". coffee",
+        " & ", " by the way", " \x97 ", " ?!", " (", ") ", " the", " and"};
+    Generator generate(9);
+    const int count = std::max(6, casesPerFamily() / 40);
+    std::vector<std::string> texts;
+    for (int k = 0; k < count; ++k) {
+        switch (k % 3) {
+        case 0: {
+            const auto size = static_cast<std::size_t>(generate.number(100, 4000));
+            texts.push_back(novel.substr(static_cast<std::size_t>(generate.number(0, static_cast<int>(novel.size() - size))), size)
+                + generate.text(habits, 20));
+            break;
+        }
+        case 1:
+            texts.push_back(generate.text(habits, 60));
+            break;
+        default:
+            texts.push_back(generate.text(habits, 8));
+            break;
+        }
+    }
+    std::vector<TextProfile> profiles;
+    for (const std::string& text : texts)
+        profiles.push_back(analyzer.profile(text, dictionary));
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        for (std::size_t step : {std::size_t{0}, std::size_t{1}, std::size_t{5}}) {
+            const std::size_t j = (i + step) % texts.size();
+            expectSameOutcome(analyzer.compare(profiles[i], profiles[j]), compareTexts(texts[i], texts[j], reference, dictionary),
+                printable(texts[i].substr(0, 80)) + " | " + printable(texts[j].substr(0, 80)));
+            if (testing::Test::HasFailure())
+                return;
+        }
     }
 }
 

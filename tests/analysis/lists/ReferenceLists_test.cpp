@@ -42,7 +42,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, PrepareListTest, testing::Values(
 
 // --- Built-in lists ----------------------------------------------------------------------------
 
-const ReferenceLists& lists() { return builtInReferenceLists(); }
+const ReferenceLists& lists()
+{
+    static const ReferenceLists builtIn = builtInReferenceLists();
+    return builtIn;
+}
 
 TEST(BuiltInLists, countsOfTheEmoticonLists)
 {

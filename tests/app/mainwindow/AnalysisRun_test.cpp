@@ -74,7 +74,7 @@ int enginePercent(const Fixture& fixture)
     const std::string first = paneEngineText(*fixture.window->pane(Pane::Upper).document());
     const std::string second = paneEngineText(*fixture.window->pane(Pane::Lower).document());
     const Dictionary dictionary = Dictionary::fromFile(fixture.folder.folder().fileSystemPath(QStringLiteral("Dct.txt")));
-    const ComparisonOutcome outcome = compareTexts(first, second, ReferenceData::builtIn(), dictionary);
+    const ComparisonOutcome outcome = Analyzer().compare(first, second, dictionary);
     if (const auto* refusal = std::get_if<Refusal>(&outcome))
         qFatal("the engine refused the texts: %s", std::string(refusal->message()).c_str());
     return std::get<Comparison>(outcome).percent;

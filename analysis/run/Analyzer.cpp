@@ -1,0 +1,241 @@
+#include "analysis/run/Analyzer.h"
+
+#include "analysis/features/Contractions.h"
+#include "analysis/features/Habits.h"
+#include "analysis/features/Phrases.h"
+#include "analysis/features/Spacing.h"
+#include "analysis/profile/CharacterProfile.h"
+#include "analysis/profile/Emoticons.h"
+#include "analysis/profile/Normaliser.h"
+#include "analysis/profile/RepeatedMarks.h"
+#include "analysis/profile/Sentences.h"
+#include "analysis/profile/WordClassifier.h"
+#include "analysis/run/Rules.h"
+#include "analysis/run/Verdict.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace quendry {
+
+// Everything an analyzer prepares once from its lists.
+class PreparedLists {
+public:
+    explicit PreparedLists(ReferenceLists lists)
+        : reference(std::move(lists))
+        , emoticons(reference.lists.emoticons, reference.lists.emoticonWords)
+        , phrases(reference.lists.phrases)
+    {
+    }
+
+    ReferenceData reference;
+    EmoticonPatterns emoticons;
+    PhrasePatterns phrases;
+    ContractionFormTable contractionForms;
+};
+
+namespace {
+
+constexpr int fixedStepsPerText = 5;
+
+int clampedLength(std::size_t length)
+{
+    return static_cast<int>(std::min<std::size_t>(length, std::numeric_limits<int>::max() / 4));
+}
+
+// The passes over one normalised text, from the emoticons on; the listener hears the character
+// pass and the fixed steps.
+TextProfile finishProfile(NormalisedText normalised, const PreparedLists& prepared, const Dictionary& dictionary,
+    ProgressListener& progress)
+{
+    const ReferenceLists& lists = prepared.reference.lists;
+    TextProfile profile;
+    // Emoticons are counted on the text as written, before the quotes are folded, so that
+    // emoticons made with typographic quotes are still found.
+    profile.okCount = normalised.okCount;
+    profile.emoticonCount = countEmoticons(normalised.text, normalised.okCount, prepared.emoticons);
+    profile.text = foldQuotes(std::move(normalised.text));
+    const std::string& text = profile.text;
+    profile.sentenceCount = countSentences(text);
+
+    WordClassifier classifier(dictionary, prepared.reference.names, lists.emoticons);
+    // The contraction forms are counted on the character pass's word tokens, which are the
+    // runs of letters and apostrophes of the text without its line feeds.
+    ContractionCounter contractions(prepared.contractionForms);
+    const CharacterProfile characters = profileCharacters(stripLineFeeds(text), classifier, progress,
+        [&contractions](std::string_view token) { contractions.addWord(token); });
+    profile.contractionForms = contractions.forms();
+    profile.wordCount = characters.wordCount;
+    profile.periodSpaceCount = characters.periodSpaceCount;
+    profile.commaSpaceCount = characters.commaSpaceCount;
+    profile.periodCount = characters.periodCount;
+    profile.spacePeriodCount = characters.spacePeriodCount;
+    profile.spaceCommaCount = characters.spaceCommaCount;
+    profile.commaCount = characters.commaCount;
+    profile.specialChars = characters.specialChars;
+    profile.lowercaseIFlag = characters.lowercaseIFlag;
+    profile.questionMarkCount = characters.questionMarkCount;
+    if (profile.wordCount <= 5) {
+        profile.refusal = TextRefusal::TooSmall;
+        progress.advanced(fixedStepsPerText);
+        return profile;
+    }
+
+    profile.otherSymbolCount = characters.otherSymbolCount;
+    profile.questionSpaceCount = characters.questionSpaceCount;
+    profile.spaceQuestionCount = characters.spaceQuestionCount;
+    profile.semicolonCount = characters.semicolonCount;
+    WordLists words = classifier.takeLists();
+    profile.capsWords = std::move(words.capsWords);
+    profile.capsWordCounts = std::move(words.capsWordCounts);
+    profile.unknownWords = std::move(words.unknownWords);
+    if (static_cast<double>(words.unrecognisedWordCount) >= 0.75 * profile.wordCount) {
+        profile.refusal = TextRefusal::NotEnglish;
+        progress.advanced(fixedStepsPerText);
+        return profile;
+    }
+
+    profile.symbolRuns = characters.symbolRuns;
+    profile.symbolRunCounts = characters.symbolRunCounts;
+    profile.letterCount = characters.letterCount;
+    profile.wordTokenCount = characters.wordTokenCount;
+    profile.exclamationCount = characters.exclamationCount;
+    profile.colonCount = characters.colonCount;
+    profile.phraseCount = countPhrases(text, prepared.phrases);
+    profile.lowercaseSentenceStarts = countLowercaseSentenceStarts(text);
+    progress.advanced(fixedStepsPerText);
+    return profile;
+}
+
+std::optional<RefusalReason> refusalOf(const TextProfile& profile, bool isFirst)
+{
+    switch (profile.refusal) {
+    case TextRefusal::None:
+        return std::nullopt;
+    case TextRefusal::TooSmall:
+        return isFirst ? RefusalReason::FirstTextTooSmall : RefusalReason::SecondTextTooSmall;
+    case TextRefusal::NotEnglish:
+        return isFirst ? RefusalReason::FirstTextNotEnglish : RefusalReason::SecondTextNotEnglish;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Analyzer::Analyzer()
+    : Analyzer(builtInReferenceLists())
+{
+}
+
+Analyzer::Analyzer(ReferenceLists lists)
+    : m_prepared(std::make_unique<const PreparedLists>(std::move(lists)))
+{
+}
+
+Analyzer::~Analyzer() = default;
+Analyzer::Analyzer(Analyzer&&) noexcept = default;
+Analyzer& Analyzer::operator=(Analyzer&&) noexcept = default;
+
+TextProfile Analyzer::profile(std::string_view text, const Dictionary& dictionary, ProgressListener* listener) const
+{
+    ProgressListener silent;
+    ProgressListener& progress = listener ? *listener : silent;
+    progress.started(clampedLength(text.size()) + fixedStepsPerText);
+    NormalisedText normalised = normaliseText(text);
+    progress.normalised();
+    TextProfile profile = finishProfile(std::move(normalised), *m_prepared, dictionary, progress);
+    progress.filled();
+    return profile;
+}
+
+ComparisonOutcome Analyzer::compare(std::string_view firstText, std::string_view secondText,
+    const Dictionary& dictionary, ProgressListener* listener) const
+{
+    ProgressListener silent;
+    ProgressListener& progress = listener ? *listener : silent;
+    progress.started(clampedLength(firstText.size()) + clampedLength(secondText.size()) + 2 * fixedStepsPerText + 1);
+    NormalisedText first = normaliseText(firstText);
+    NormalisedText second = normaliseText(secondText);
+    progress.normalised();
+    const TextProfile firstProfile = finishProfile(std::move(first), *m_prepared, dictionary, progress);
+    if (const auto refusal = refusalOf(firstProfile, true))
+        return Refusal{*refusal};
+    const TextProfile secondProfile = finishProfile(std::move(second), *m_prepared, dictionary, progress);
+    ComparisonOutcome outcome = compare(firstProfile, secondProfile);
+    progress.filled();
+    return outcome;
+}
+
+ComparisonOutcome Analyzer::compare(const TextProfile& first, const TextProfile& second) const
+{
+    if (const auto refusal = refusalOf(first, true))
+        return Refusal{*refusal};
+    if (const auto refusal = refusalOf(second, false))
+        return Refusal{*refusal};
+
+    Comparison comparison;
+    comparison.first = first;
+    comparison.second = second;
+    TextProfile& a = comparison.first;
+    TextProfile& b = comparison.second;
+    comparison.sharedUnknownWords = findSharedUnknownWords(a.unknownWords, b.unknownWords);
+
+    // The comparison step: from here on every word-token count is at least 1.
+    a.wordTokenCount = std::max(a.wordTokenCount, 1);
+    b.wordTokenCount = std::max(b.wordTokenCount, 1);
+    ComparisonResult& t = comparison.terms;
+    t.wordLengthPoints = wordLengthPoints(a, b);
+    t.spaceBeforeMarkPoints = spaceBeforeMarkPoints(a, b);
+    t.spaceAfterMarkPoints = spaceAfterMarkPoints(a, b);
+    t.contractionPoints = contractionPoints(a.contractionForms, b.contractionForms, a.wordTokenCount, b.wordTokenCount);
+    t.commaRatePoints = commaRatePoints(a, b);
+    t.sharedSymbolRunPoints = sharedSymbolRunPoints(a, b);
+    t.sharedCapsWordPoints = sharedCapsWordPoints(a, b);
+    t.sharedUnknownWordPoints = sharedUnknownWordPoints(comparison.sharedUnknownWords.size());
+    t.sentenceLengthPoints = sentenceLengthPoints(a, b);
+    t.unknownWordRatePoints = unknownWordRatePoints(a, b);
+    t.repeatedSymbolPoints = compareRepeatedMarks(a.symbolRuns, a.symbolRunCounts, b.symbolRuns, b.symbolRunCounts);
+    t.exclamationPoints = exclamationPoints(a, b);
+    t.colonPoints = colonPoints(a, b);
+    t.semicolonPoints = semicolonPoints(a, b);
+    t.unsharedSymbolRunPoints = unsharedSymbolRunPoints(a, b);
+    t.loneSymbolPoints = loneSymbolPoints(a.text, b.text, a.wordCount, b.wordCount);
+    t.lowercaseStartPoints = lowercaseStartPoints(a, b);
+    t.phraseRatePoints = phraseRatePoints(a, b);
+    t.otherSymbolRatePoints = otherSymbolRatePoints(a, b);
+    t.lowercaseIPoints = lowercaseIPoints(a, b);
+    t.emoticonRatePoints = emoticonRatePoints(a, b);
+    t.capsWordRatePoints = capsWordRatePoints(a, b);
+    t.plainCharsetPoints = plainCharsetPoints(a, b);
+    t.hyphenSpacingPoints = hyphenSpacingPoints(a.text, b.text);
+    t.specialCharPoints = specialCharPoints(a, b);
+    t.ampersandPoints = ampersandPoints(a, b);
+
+    comparison.score = verdictScore(t, {a.letterCount, b.letterCount, a.wordTokenCount, b.wordTokenCount});
+    comparison.percent = shownPercent(comparison.score);
+    return comparison;
+}
+
+DictionaryFile::DictionaryFile(std::filesystem::path path)
+    : m_path(std::move(path))
+{
+}
+
+std::shared_ptr<const Dictionary> DictionaryFile::load()
+{
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(m_path, error);
+    const bool sized = !error;
+    const std::filesystem::file_time_type modified = std::filesystem::last_write_time(m_path, error);
+    const bool stamped = sized && !error;
+    if (m_dictionary && stamped && m_known && size == m_size && modified == m_modified)
+        return m_dictionary;
+    m_dictionary = std::make_shared<const Dictionary>(Dictionary::fromFile(m_path));
+    m_known = stamped;
+    m_size = size;
+    m_modified = modified;
+    return m_dictionary;
+}
+
+} // namespace quendry
