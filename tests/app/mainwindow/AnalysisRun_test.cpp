@@ -1,4 +1,4 @@
-#include "analysis/run/Comparison.h"
+#include "analysis/run/Analyzer.h"
 #include "app/mainwindow/AnalysisRun.h"
 #include "app/mainwindow/MainWindow.h"
 #include "app/mainwindow/PaneText.h"
