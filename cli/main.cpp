@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "cli/DataFolder.h"
 
 #include <exception>
 #include <filesystem>
@@ -22,7 +23,9 @@ int main(int argc, char** argv)
     std::ios::sync_with_stdio(false);
     try {
         const std::vector<std::string> arguments(argv + 1, argv + argc);
-        return quendry::cli::runCommandLine(arguments, std::cin, std::cout, std::cerr, programFolder(argv[0]));
+        const auto dataFolder
+            = quendry::cli::defaultDataFolder(programFolder(argv[0]), quendry::cli::installedDataFromProgram());
+        return quendry::cli::runCommandLine(arguments, std::cin, std::cout, std::cerr, dataFolder);
     } catch (const std::exception& error) {
         std::cerr << "error: " << error.what() << '\n';
         return quendry::cli::ReadError;
