@@ -12,6 +12,11 @@ packages=(
   nlohmann-json3-dev
   # the desktop application
   qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libopengl-dev fonts-dejavu-core xvfb xauth
+  # the Debian package and the checks of the menu entry, metainfo and man pages
+  dpkg-dev desktop-file-utils appstream man-db
+  # the icon's PNG sizes (tools/make_icons.sh); typing into and closing the window on a virtual
+  # display (tools/check_package.sh, tools/make_screenshot.sh)
+  librsvg2-bin xdotool python3-xlib
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
   # sources of the generated word lists (only needed to regenerate them)
