@@ -3,7 +3,7 @@
 
 #include "analysis/profile/Dictionary.h"
 #include "analysis/profile/Windows1252.h"
-#include "analysis/run/Comparison.h"
+#include "analysis/run/Analyzer.h"
 #include "cli/CompareCommand.h"
 
 #include <QFile>
@@ -26,16 +26,6 @@ QString readSource(const QString& relative)
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(relative));
     return QString::fromUtf8(file.readAll());
-}
-
-Comparison compare(const QString& first, const QString& second)
-{
-    const Dictionary dictionary = Dictionary::fromFile(sourcePath(QStringLiteral("data/Dct.txt")).toStdString());
-    const ComparisonOutcome outcome = compareTexts(toEngineText(first.toStdString()),
-        toEngineText(second.toStdString()), ReferenceData::builtIn(), dictionary);
-    if (!std::holds_alternative<Comparison>(outcome))
-        qFatal("the comparison was refused");
-    return std::get<Comparison>(outcome);
 }
 
 QByteArray readFile(const QString& path)
@@ -65,6 +55,10 @@ private slots:
     void aFailedWriteNamesTheFileAndKeepsTheOldOne();
 
 private:
+    Comparison compare(const QString& first, const QString& second) const;
+
+    Analyzer m_analyzer;
+    Dictionary m_dictionary;
     QString m_anna1;
     QString m_anna2;
     QString m_ben;
@@ -72,9 +66,19 @@ private:
 
 void ComparisonReportTest::initTestCase()
 {
+    m_dictionary = Dictionary::fromFile(sourcePath(QStringLiteral("data/Dct.txt")).toStdString());
     m_anna1 = readSource(QStringLiteral("examples/anna-1.txt"));
     m_anna2 = readSource(QStringLiteral("examples/anna-2.txt"));
     m_ben = readSource(QStringLiteral("examples/ben.txt"));
+}
+
+Comparison ComparisonReportTest::compare(const QString& first, const QString& second) const
+{
+    const ComparisonOutcome outcome
+        = m_analyzer.compare(toEngineText(first.toStdString()), toEngineText(second.toStdString()), m_dictionary);
+    if (!std::holds_alternative<Comparison>(outcome))
+        qFatal("the comparison was refused");
+    return std::get<Comparison>(outcome);
 }
 
 void ComparisonReportTest::holdsWhatTheComparisonFound()
