@@ -32,13 +32,12 @@ add_library(quendry_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/settings/SettingsDialog.h
   ${CMAKE_CURRENT_LIST_DIR}/settings/SettingsStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings/SettingsStore.h
-  ${CMAKE_CURRENT_LIST_DIR}/shell/HistoryHook.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/shell/HistoryHook.h
+  ${CMAKE_CURRENT_LIST_DIR}/shell/DialogPlacement.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shell/DialogPlacement.h
   ${CMAKE_CURRENT_LIST_DIR}/shell/MessageBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell/MessageBox.h
   ${CMAKE_CURRENT_LIST_DIR}/shell/ProgramFolder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell/ProgramFolder.h
-  ${CMAKE_CURRENT_LIST_DIR}/shell/SampleHook.h
   ${CMAKE_CURRENT_LIST_DIR}/shell/WindowPlacement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell/WindowPlacement.h
 )
@@ -50,15 +49,20 @@ target_link_libraries(quendry_app
   PRIVATE Qt6::Concurrent)
 set_target_properties(quendry_app PROPERTIES AUTOMOC ON)
 
+# The composition root: builds the main window, the sample library and the history and joins them
+# with signals. A library of its own so that tests start the program as main() does.
+add_library(quendry_shell STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/shell/Application.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shell/Application.h
+)
+add_library(Quendry::shell ALIAS quendry_shell)
+quendry_target_defaults(quendry_shell)
+target_include_directories(quendry_shell PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(quendry_shell PUBLIC Quendry::app Quendry::samples Quendry::history)
+set_target_properties(quendry_shell PROPERTIES AUTOMOC ON)
+
 qt_add_executable(quendry WIN32 MACOSX_BUNDLE ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 quendry_target_defaults(quendry)
-# The sample library and the history are folders of their own, added after this one; the program
-# plugs them in when they are part of the build.
-target_link_libraries(quendry PRIVATE Quendry::app
-  $<TARGET_NAME_IF_EXISTS:quendry_samples>
-  $<TARGET_NAME_IF_EXISTS:quendry_history>)
-target_compile_definitions(quendry PRIVATE
-  QUENDRY_VERSION="${PROJECT_VERSION}"
-  $<$<TARGET_EXISTS:quendry_samples>:QUENDRY_WITH_SAMPLES>
-  $<$<AND:$<TARGET_EXISTS:quendry_samples>,$<TARGET_EXISTS:quendry_history>>:QUENDRY_WITH_HISTORY>)
+target_link_libraries(quendry PRIVATE Quendry::shell)
+target_compile_definitions(quendry PRIVATE QUENDRY_VERSION="${PROJECT_VERSION}")
 add_dependencies(quendry quendry_data)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "history/HistoryFile.h"
-#include "samples/DialogPlacement.h"
+#include "app/shell/DialogPlacement.h"
 
 #include <QDialog>
 

@@ -1,7 +1,6 @@
 #include "history/HistoryLog.h"
 
-#include "app/mainwindow/MainWindow.h"
-#include "app/mainwindow/TextPane.h"
+#include "app/settings/SettingsStore.h"
 #include "app/shell/MessageBox.h"
 #include "history/HistoryDialog.h"
 #include "history/HistoryFile.h"
@@ -9,21 +8,26 @@
 #include "samples/SampleLibrary.h"
 #include "samples/SampleName.h"
 
+#include <QDir>
 #include <QLocale>
+#include <QSaveFile>
 #include <QTextDocument>
 
 namespace quendry {
 
-HistoryLog::HistoryLog(MainWindow& window, SampleLibrary& samples)
-    : HistoryHook(window.programFolder())
-    , m_window(window)
+HistoryLog::HistoryLog(SettingsStore& settings, ProgramFolder folder, SampleLibrary& samples, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_folder(std::move(folder))
     , m_samples(samples)
 {
 }
 
-void HistoryLog::recordComparison(int percent, QWidget* parent)
+void HistoryLog::recordComparison(int percent, const QString& upperText, const QString& lowerText, QWidget* parent)
 {
-    if (!checkRememberedSample(Pane::Upper, parent) || !checkRememberedSample(Pane::Lower, parent))
+    if (!m_settings.isOnOrDefault(Setting::Hist))
+        return;
+    if (!checkRememberedSample(Pane::Upper, upperText, parent) || !checkRememberedSample(Pane::Lower, lowerText, parent))
         return;
     const RememberedSamples& remembered = m_samples.remembered();
     const QString line = HistoryLine::compose(remembered.name(Pane::Upper), remembered.name(Pane::Lower), m_clock(),
@@ -34,16 +38,26 @@ void HistoryLog::recordComparison(int percent, QWidget* parent)
 
 void HistoryLog::showViewer(QWidget* parent)
 {
-    HistoryDialog dialog(HistoryFile(filePath()), m_window.settings(), parent);
+    HistoryDialog dialog(HistoryFile(filePath()), m_settings, parent);
     dialog.exec();
+}
+
+std::optional<QString> HistoryLog::clear()
+{
+    // Replaced in one step, so the log is either whole or empty, never cut in the middle.
+    const QString path = filePath();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !file.commit())
+        return QStringLiteral("Cannot clear the history %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    return std::nullopt;
 }
 
 QString HistoryLog::filePath() const
 {
-    return folder().filePath(fileName());
+    return m_folder.filePath(fileName());
 }
 
-bool HistoryLog::checkRememberedSample(Pane pane, QWidget* parent)
+bool HistoryLog::checkRememberedSample(Pane pane, const QString& paneText, QWidget* parent)
 {
     RememberedSamples& remembered = m_samples.remembered();
     const QString name = remembered.name(pane);
@@ -60,8 +74,8 @@ bool HistoryLog::checkRememberedSample(Pane pane, QWidget* parent)
         return true;
     }
     const QString sampleText = SampleName::trimmed(sample.toPlainText());
-    const QString paneText = SampleName::trimmed(m_window.pane(pane).document()->toPlainText());
-    if (sampleText.isEmpty() || paneText.isEmpty() || sampleText != paneText)
+    const QString trimmedPaneText = SampleName::trimmed(paneText);
+    if (sampleText.isEmpty() || trimmedPaneText.isEmpty() || sampleText != trimmedPaneText)
         remembered.forget(pane);
     return true;
 }

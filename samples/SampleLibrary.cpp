@@ -1,16 +1,17 @@
 #include "samples/SampleLibrary.h"
 
-#include "app/mainwindow/MainWindow.h"
-#include "app/mainwindow/TextPane.h"
 #include "app/shell/MessageBox.h"
 #include "samples/SaveSampleDialog.h"
 #include "samples/SamplesDialog.h"
 
+#include <QTextDocument>
+
 namespace quendry {
 
-SampleLibrary::SampleLibrary(MainWindow& window)
-    : m_window(window)
-    , m_store(window.programFolder())
+SampleLibrary::SampleLibrary(SettingsStore& settings, ProgramFolder folder, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_store(std::move(folder))
 {
 }
 
@@ -20,9 +21,9 @@ void SampleLibrary::openSamples(QWidget* parent)
     dialog.exec();
 }
 
-void SampleLibrary::saveSampleAs(Pane pane, QWidget* parent)
+void SampleLibrary::saveSampleAs(const QTextDocument& paneText, QWidget* parent)
 {
-    SaveSampleDialog dialog(m_store, m_window.settings(), *m_window.pane(pane).document(), parent);
+    SaveSampleDialog dialog(m_store, m_settings, paneText, parent);
     dialog.exec();
 }
 
@@ -34,10 +35,13 @@ bool SampleLibrary::putIntoPane(const QString& name, Pane pane, QWidget* parent)
     }
     if (!m_store.exists(name))
         return false;
-    if (const auto error = m_window.loadPaneFromFile(pane, m_store.filePath(name))) {
+    // Read whole before anything is sent, so a failure leaves the pane as it was.
+    QTextDocument text;
+    if (const auto error = m_store.load(name, text)) {
         MessageBox::error(parent, *error);
         return false;
     }
+    emit putTextInPane(pane, &text);
     m_remembered.remember(pane, name);
     return true;
 }

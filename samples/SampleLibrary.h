@@ -1,35 +1,48 @@
 #pragma once
 
-#include "app/shell/SampleHook.h"
+#include "app/mainwindow/Pane.h"
 #include "samples/RememberedSamples.h"
 #include "samples/SampleStore.h"
 
+#include <QObject>
+
+class QTextDocument;
+class QWidget;
+
 namespace quendry {
 
-class MainWindow;
+class SettingsStore;
 
-// The sample library as the main window sees it: the "Samples" button opens the Samples window,
-// a pane's "Save sample as..." button opens Save sample as, and a sample put into a pane is
-// remembered for the history.
-class SampleLibrary : public SampleHook {
+// The sample library as the program uses it: the Samples window, Save sample as for a pane's
+// content, and the names of the samples put into the panes, remembered for the history. A sample
+// chosen for a pane goes out through putTextInPane; the library does not know the main window.
+class SampleLibrary : public QObject {
+    Q_OBJECT
+
 public:
-    explicit SampleLibrary(MainWindow& window);
+    SampleLibrary(SettingsStore& settings, ProgramFolder folder, QObject* parent = nullptr);
 
-    bool isAvailable() const override { return true; }
-    void openSamples(QWidget* parent) override;
-    void saveSampleAs(Pane pane, QWidget* parent) override;
+    // The Samples window, modal above parent.
+    void openSamples(QWidget* parent);
+    // Save sample as for a pane's whole content.
+    void saveSampleAs(const QTextDocument& paneText, QWidget* parent);
 
-    // Puts the sample into the pane, replacing the pane's whole content, and remembers its name
-    // for that pane. False when there is no such sample (nothing happens) or when it cannot be
-    // read or the sample folder cannot be created (the user is told, the pane is unchanged).
+    // Puts the sample into the pane (putTextInPane), replacing the pane's whole content, and
+    // remembers its name for that pane. False when there is no such sample (nothing happens) or
+    // when it cannot be read or the sample folder cannot be created (the user is told, nothing
+    // is sent).
     bool putIntoPane(const QString& name, Pane pane, QWidget* parent);
 
     const SampleStore& store() const { return m_store; }
     RememberedSamples& remembered() { return m_remembered; }
-    MainWindow& window() const { return m_window; }
+    SettingsStore& settings() const { return m_settings; }
+
+signals:
+    // The sample's text for a pane: it replaces the pane's whole content.
+    void putTextInPane(quendry::Pane pane, const QTextDocument* text);
 
 private:
-    MainWindow& m_window;
+    SettingsStore& m_settings;
     SampleStore m_store;
     RememberedSamples m_remembered;
 };

@@ -1,6 +1,5 @@
 #include "samples/SamplesDialog.h"
 
-#include "app/mainwindow/MainWindow.h"
 #include "app/shell/MessageBox.h"
 #include "samples/CreateSampleDialog.h"
 #include "samples/EditSampleDialog.h"
@@ -33,7 +32,7 @@ QAction* addTool(QToolBar* toolbar, const char* themeIcon, QStyle::StandardPixma
 SamplesDialog::SamplesDialog(SampleLibrary& library, QWidget* parent)
     : QDialog(parent)
     , m_library(library)
-    , m_placement(library.window().settings(), Setting::SamplesLeft, Setting::SamplesTop, Setting::SamplesWidth,
+    , m_placement(library.settings(), Setting::SamplesLeft, Setting::SamplesTop, Setting::SamplesWidth,
           Setting::SamplesHeight)
     , m_list(new QListWidget(this))
 {
@@ -98,7 +97,7 @@ QString SamplesDialog::selectedName() const
 
 void SamplesDialog::addSample()
 {
-    CreateSampleDialog dialog(m_library.store(), m_library.window().settings(), this);
+    CreateSampleDialog dialog(m_library.store(), m_library.settings(), this);
     if (dialog.exec() == QDialog::Accepted)
         refreshList(dialog.savedName());
 }
@@ -118,7 +117,7 @@ void SamplesDialog::editSample()
                                     .arg(QDir::toNativeSeparators(store.filePath(name))));
         return;
     }
-    EditSampleDialog dialog(store, m_library.window().settings(), name, this);
+    EditSampleDialog dialog(store, m_library.settings(), name, this);
     if (const auto error = dialog.load()) {
         MessageBox::error(this, *error);
         return;

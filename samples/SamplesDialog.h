@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/mainwindow/Pane.h"
-#include "samples/DialogPlacement.h"
+#include "app/shell/DialogPlacement.h"
 
 #include <QDialog>
 

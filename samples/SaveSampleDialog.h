@@ -1,6 +1,6 @@
 #pragma once
 
-#include "samples/DialogPlacement.h"
+#include "app/shell/DialogPlacement.h"
 
 #include <QDialog>
 

@@ -24,7 +24,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
@@ -55,7 +58,6 @@ MainWindow::MainWindow(SettingsStore& settings, ProgramFolder folder, QWidget* p
     , m_settings(settings)
     , m_folder(std::move(folder))
     , m_themes(std::make_unique<ThemeManager>())
-    , m_noHistory(m_folder)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(caption());
@@ -98,20 +100,6 @@ TextPane& MainWindow::pane(Pane which) const
     return which == Pane::Upper ? *m_upperPane : *m_lowerPane;
 }
 
-void MainWindow::setSampleHook(SampleHook* hook)
-{
-    m_samples = hook ? hook : &m_noSamples;
-    const bool available = m_samples->isAvailable();
-    m_samplesButton->setEnabled(available);
-    m_upperPane->setSampleSavingEnabled(available);
-    m_lowerPane->setSampleSavingEnabled(available);
-}
-
-void MainWindow::setHistoryHook(HistoryHook* hook)
-{
-    m_history = hook ? hook : &m_noHistory;
-}
-
 void MainWindow::applyStoredColors()
 {
     if (m_settings.text(Setting::StrColor) != QLatin1String("1"))
@@ -124,16 +112,28 @@ void MainWindow::applyStoredColors()
 
 std::optional<QString> MainWindow::loadPaneFromFile(Pane which, const QString& path)
 {
-    TextPane& target = pane(which);
-    const ColorValue previous = target.textColor();
-    target.setTextColor(ColorValue::fromRgb(0, 0, 0));
     // The file is read whole before the pane is touched, so a failure leaves the pane as it was.
-    if (auto error = PaneFile::load(path, *target.document())) {
-        target.setTextColor(previous);
+    QTextDocument text;
+    if (auto error = PaneFile::load(path, text))
         return error;
-    }
-    applyStoredColors();
+    putTextInPane(which, &text);
     return std::nullopt;
+}
+
+void MainWindow::putTextInPane(Pane which, const QTextDocument* text)
+{
+    TextPane& target = pane(which);
+    target.setTextColor(ColorValue::fromRgb(0, 0, 0));
+    // One edit through a cursor, so that Undo brings back what the pane held before.
+    QTextCursor cursor(target.document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.setBlockFormat(text->begin().blockFormat());
+    cursor.setBlockCharFormat(text->begin().charFormat());
+    cursor.insertFragment(QTextDocumentFragment(text));
+    cursor.endEditBlock();
+    applyStoredColors();
 }
 
 QString MainWindow::activeTheme() const
@@ -164,13 +164,10 @@ void MainWindow::applySelectedTheme()
 
 void MainWindow::openSettings()
 {
-    SettingsDialog dialog(m_settings, *m_upperPane, *m_lowerPane, *m_history, this);
+    SettingsDialog dialog(m_settings, *m_upperPane, *m_lowerPane, this);
+    connect(&dialog, &SettingsDialog::historyViewerRequested, this, [this, &dialog] { emit historyViewerRequested(&dialog); });
+    connect(&dialog, &SettingsDialog::historyClearRequested, this, [this, &dialog] { emit historyClearRequested(&dialog); });
     dialog.exec();
-}
-
-void MainWindow::openSamples()
-{
-    m_samples->openSamples(this);
 }
 
 void MainWindow::showHelp()
@@ -237,7 +234,6 @@ QWidget* MainWindow::buildLeftColumn()
     layout->setSpacing(0);
 
     m_samplesButton = makeButton(QStringLiteral("Samples"), QStringLiteral("samplesButton"), QSize(130, 40));
-    m_samplesButton->setEnabled(false);
     QPushButton* settingsButton = makeButton(QStringLiteral("Settings"), QStringLiteral("settingsButton"), QSize(130, 40));
     QPushButton* helpButton = makeButton(QStringLiteral("Help"), QStringLiteral("helpButton"), QSize(130, 40));
     m_themeSelector = new QComboBox(column);
@@ -252,7 +248,7 @@ QWidget* MainWindow::buildLeftColumn()
     layout->addWidget(m_themeSelector, 0, Qt::AlignHCenter);
     layout->addWidget(themeButton);
 
-    connect(m_samplesButton, &QPushButton::clicked, this, &MainWindow::openSamples);
+    connect(m_samplesButton, &QPushButton::clicked, this, &MainWindow::samplesRequested);
     connect(settingsButton, &QPushButton::clicked, this, &MainWindow::openSettings);
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
     connect(themeButton, &QPushButton::clicked, this, &MainWindow::applySelectedTheme);
@@ -295,10 +291,8 @@ QWidget* MainWindow::buildCentre()
     // The upper pane keeps its height when the window is resized; the lower one takes the rest.
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
-    for (TextPane* textPane : {m_upperPane, m_lowerPane}) {
-        connect(textPane, &TextPane::saveSampleRequested, this,
-            [this](Pane which) { m_samples->saveSampleAs(which, this); });
-    }
+    for (TextPane* textPane : {m_upperPane, m_lowerPane})
+        connect(textPane, &TextPane::saveSampleRequested, this, &MainWindow::saveSampleRequested);
     return splitter;
 }
 
@@ -421,8 +415,7 @@ void MainWindow::comparisonCompleted(int percent)
 {
     if (const auto& comparison = m_run->lastComparison())
         m_gauge->setToolTip(resultExplanation(comparison->terms));
-    if (m_settings.isOnOrDefault(Setting::Hist))
-        m_history->recordComparison(percent, this);
+    emit comparisonFinished(percent);
 }
 
 void MainWindow::runFinished()

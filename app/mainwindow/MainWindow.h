@@ -1,9 +1,7 @@
 #pragma once
 
 #include "app/mainwindow/Pane.h"
-#include "app/shell/HistoryHook.h"
 #include "app/shell/ProgramFolder.h"
-#include "app/shell/SampleHook.h"
 
 #include <QMainWindow>
 
@@ -12,6 +10,7 @@
 class QComboBox;
 class QProgressBar;
 class QPushButton;
+class QTextDocument;
 
 namespace quendry {
 
@@ -53,17 +52,11 @@ public:
     const ProgramFolder& programFolder() const { return m_folder; }
     TextPane& pane(Pane which) const;
 
-    // The sample library and the history plug in here; the window does not own them.
-    void setSampleHook(SampleHook* hook);
-    void setHistoryHook(HistoryHook* hook);
-    HistoryHook& historyHook() const { return *m_history; }
-
     // Applies the stored pane colours when "strColor" is "1"; a colour that cannot be read
     // leaves its pane as it is.
     void applyStoredColors();
-    // Puts a file (rich or plain text) into a pane the way a sample is put there: the pane's
-    // colour goes to black, the file replaces the whole content, and the stored colours apply
-    // again. The error text on failure, with the pane unchanged.
+    // Puts a file (rich or plain text) into a pane the way a sample is put there (below). The
+    // error text on failure, with the pane unchanged.
     std::optional<QString> loadPaneFromFile(Pane which, const QString& path);
 
     AnalysisRun& analysisRun() const { return *m_run; }
@@ -76,8 +69,22 @@ public slots:
     // "Save" under the theme selector.
     void applySelectedTheme();
     void openSettings();
-    void openSamples();
     void showHelp();
+    // Puts a text into a pane as a sample is put there: the pane's colour goes to black, the text
+    // replaces the whole content with its formatting, and the stored colours apply again.
+    void putTextInPane(quendry::Pane which, const QTextDocument* text);
+
+signals:
+    // "Samples" was pressed.
+    void samplesRequested();
+    // A pane's "Save sample as..." button: store that pane's whole content as a sample.
+    void saveSampleRequested(quendry::Pane which);
+    // A comparison ended with this percentage in the gauge.
+    void comparisonFinished(int percent);
+    // The Settings window's "History" and "Clear History"; parent is the Settings window, which
+    // the History window opens above and any message belongs to.
+    void historyViewerRequested(QWidget* parent);
+    void historyClearRequested(QWidget* parent);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,10 +108,6 @@ private:
     SettingsStore& m_settings;
     ProgramFolder m_folder;
     std::unique_ptr<ThemeManager> m_themes;
-    HistoryHook m_noHistory;
-    SampleHook m_noSamples;
-    HistoryHook* m_history = &m_noHistory;
-    SampleHook* m_samples = &m_noSamples;
 
     TextPane* m_upperPane = nullptr;
     TextPane* m_lowerPane = nullptr;

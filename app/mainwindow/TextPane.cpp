@@ -55,10 +55,9 @@ TextPane::TextPane(Pane pane, QWidget* parent)
     gap->setFixedWidth(8);
     m_toolbar->addWidget(gap);
 
-    m_saveSampleAction = addToolbarAction(ToolbarIcons::saveSample(), QStringLiteral("Save sample as..."),
+    QAction* saveSample = addToolbarAction(ToolbarIcons::saveSample(), QStringLiteral("Save sample as..."),
         QStringLiteral("saveSampleAction"));
-    m_saveSampleAction->setEnabled(false);
-    connect(m_saveSampleAction, &QAction::triggered, this, [this] { emit saveSampleRequested(m_pane); });
+    connect(saveSample, &QAction::triggered, this, [this] { emit saveSampleRequested(m_pane); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -78,11 +77,6 @@ void TextPane::setTextColor(ColorValue color)
 {
     m_textColor = color;
     applyTextColor();
-}
-
-void TextPane::setSampleSavingEnabled(bool enabled)
-{
-    m_saveSampleAction->setEnabled(enabled);
 }
 
 QMenu* TextPane::createContextMenu()

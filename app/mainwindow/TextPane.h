@@ -35,9 +35,6 @@ public:
     // The pane also does so by itself when the palette-change event reaches it.
     void refreshTextColor() { applyTextColor(); }
 
-    // The "Save sample as..." button stays disabled until the sample library is there.
-    void setSampleSavingEnabled(bool enabled);
-
     // The context menu, built afresh; the caller owns it.
     QMenu* createContextMenu();
 
@@ -62,7 +59,6 @@ private:
     Pane m_pane;
     QToolBar* m_toolbar;
     QTextEdit* m_editor;
-    QAction* m_saveSampleAction = nullptr;
     ColorValue m_textColor = ColorValue::windowText();
 };
 

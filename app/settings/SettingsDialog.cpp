@@ -2,8 +2,6 @@
 
 #include "app/mainwindow/TextPane.h"
 #include "app/settings/SettingsStore.h"
-#include "app/shell/HistoryHook.h"
-#include "app/shell/MessageBox.h"
 #include "app/shell/WindowPlacement.h"
 
 #include <QApplication>
@@ -36,13 +34,11 @@ std::optional<QColor> askDesktopForColor(const QColor& initial, QWidget* parent)
 
 } // namespace
 
-SettingsDialog::SettingsDialog(SettingsStore& settings, TextPane& upperPane, TextPane& lowerPane,
-    HistoryHook& history, QWidget* parent)
+SettingsDialog::SettingsDialog(SettingsStore& settings, TextPane& upperPane, TextPane& lowerPane, QWidget* parent)
     : QDialog(parent)
     , m_settings(settings)
     , m_upperPane(upperPane)
     , m_lowerPane(lowerPane)
-    , m_history(history)
     , m_chooseColor(askDesktopForColor)
     , m_historyCheck(new QCheckBox(QStringLiteral("History comparisons"), this))
     , m_fontColorCheck(new QCheckBox(QStringLiteral("Font color"), this))
@@ -64,7 +60,6 @@ SettingsDialog::SettingsDialog(SettingsStore& settings, TextPane& upperPane, Tex
         QSize(153, 25), this);
     QPushButton* saveButton = makeButton(QStringLiteral("Save"), QStringLiteral("saveButton"), QSize(75, 25), this);
     QPushButton* exitButton = makeButton(QStringLiteral("Exit"), QStringLiteral("exitButton"), QSize(75, 25), this);
-    historyButton->setEnabled(m_history.hasViewer());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 8);
@@ -83,8 +78,8 @@ SettingsDialog::SettingsDialog(SettingsStore& settings, TextPane& upperPane, Tex
     bottom->addWidget(exitButton);
     layout->addLayout(bottom);
 
-    connect(historyButton, &QPushButton::clicked, this, [this] { m_history.showViewer(this); });
-    connect(clearButton, &QPushButton::clicked, this, &SettingsDialog::clearHistory);
+    connect(historyButton, &QPushButton::clicked, this, &SettingsDialog::historyViewerRequested);
+    connect(clearButton, &QPushButton::clicked, this, &SettingsDialog::historyClearRequested);
     connect(m_fontColorCheck, &QCheckBox::toggled, this, &SettingsDialog::fontColorToggled);
     connect(m_upperColorButton, &QPushButton::clicked, this, [this] { chooseColor(m_upperColor, m_upperColorButton); });
     connect(m_lowerColorButton, &QPushButton::clicked, this, [this] { chooseColor(m_lowerColor, m_lowerColorButton); });
@@ -162,12 +157,6 @@ void SettingsDialog::showColor(QPushButton* button, ColorValue color)
     painter.end();
     button->setIcon(QIcon(swatch));
     button->setToolTip(color.toText());
-}
-
-void SettingsDialog::clearHistory()
-{
-    if (const auto error = m_history.clear())
-        MessageBox::error(this, *error);
 }
 
 } // namespace quendry

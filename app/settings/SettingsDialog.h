@@ -13,7 +13,6 @@ class QPushButton;
 
 namespace quendry {
 
-class HistoryHook;
 class SettingsStore;
 class TextPane;
 
@@ -31,8 +30,7 @@ public:
     // Picks a colour, starting from the given one; nothing when the user cancels.
     using ColorChooser = std::function<std::optional<QColor>(const QColor& initial, QWidget* parent)>;
 
-    SettingsDialog(SettingsStore& settings, TextPane& upperPane, TextPane& lowerPane, HistoryHook& history,
-        QWidget* parent = nullptr);
+    SettingsDialog(SettingsStore& settings, TextPane& upperPane, TextPane& lowerPane, QWidget* parent = nullptr);
 
     // Tests pick colours without the desktop's dialog.
     void setColorChooser(ColorChooser chooser) { m_chooseColor = std::move(chooser); }
@@ -42,17 +40,21 @@ public:
 
     void done(int result) override;
 
+signals:
+    // "History": the History window is to open above this one.
+    void historyViewerRequested();
+    // "Clear History": the history file is to be emptied at once, without a question.
+    void historyClearRequested();
+
 private:
     void save();
     void fontColorToggled(bool on);
     void chooseColor(ColorValue& color, QPushButton* button);
     void showColor(QPushButton* button, ColorValue color);
-    void clearHistory();
 
     SettingsStore& m_settings;
     TextPane& m_upperPane;
     TextPane& m_lowerPane;
-    HistoryHook& m_history;
     ColorChooser m_chooseColor;
 
     QCheckBox* m_historyCheck;

@@ -26,9 +26,20 @@ const QByteArray threeLines = "\"USER TEXT\"<->\"USER TEXT\" 1 May 2010 10:00:00
                               "\"USER TEXT\"<->\"caf\xe9\" 3 May 2010 30%\r\n";
 
 struct Fixture : SampleFixture {
-    HistoryLog history{window(), library()};
+    HistoryLog& history = SampleFixture::history();
 
-    void writeLog(const QByteArray& bytes) { folder().writeFile(HistoryHook::fileName(), bytes); }
+    void writeLog(const QByteArray& bytes) { folder().writeFile(HistoryLog::fileName(), bytes); }
+    // Opens the Settings window from the main window and runs the action in it; the action's
+    // window is closed afterwards.
+    bool inSettingsWindow(const std::function<void(QWidget*)>& action)
+    {
+        ModalDriver driver(QStringLiteral("settingsDialog"), [&](QWidget* dialog) {
+            action(dialog);
+            dialog->close();
+        });
+        QTest::mouseClick(child<QPushButton>(window(), "settingsButton"), Qt::LeftButton);
+        return driver.ran();
+    }
     QByteArray log() const
     {
         QFile file(history.filePath());
@@ -86,6 +97,7 @@ private slots:
     void settingsWindowOpensTheHistory();
     void clearHistory_data();
     void clearHistory();
+    void clearHistoryFailureIsReported();
 };
 
 void HistoryDialogTest::opensWithTheLogsLines()
@@ -224,19 +236,20 @@ void HistoryDialogTest::settingsWindowOpensTheHistory()
 {
     Fixture fixture;
     fixture.writeLog(threeLines);
-    SettingsDialog settings(fixture.settings(), fixture.window().pane(Pane::Upper), fixture.window().pane(Pane::Lower),
-        fixture.history);
-    settings.show();
-    auto* historyButton = child<QPushButton>(settings, "historyButton");
-    QVERIFY(historyButton->isEnabled());
-
     int lines = -1;
-    ModalDriver driver(QStringLiteral("historyDialog"), [&](QWidget* window) {
-        lines = qobject_cast<HistoryDialog*>(window)->list().count();
-        window->close();
-    });
-    QTest::mouseClick(historyButton, Qt::LeftButton);
-    QVERIFY(driver.ran());
+    QWidget* historyParent = nullptr;
+    bool historyRan = false;
+    QVERIFY(fixture.inSettingsWindow([&](QWidget* settings) {
+        ModalDriver driver(QStringLiteral("historyDialog"), [&](QWidget* window) {
+            lines = qobject_cast<HistoryDialog*>(window)->list().count();
+            historyParent = window->parentWidget();
+            window->close();
+        });
+        QTest::mouseClick(child<QPushButton>(*settings, "historyButton"), Qt::LeftButton);
+        historyRan = driver.ran();
+        QCOMPARE(historyParent, settings);
+    }));
+    QVERIFY(historyRan);
     QCOMPARE(lines, 3);
 }
 
@@ -253,14 +266,27 @@ void HistoryDialogTest::clearHistory()
     Fixture fixture;
     if (logExists)
         fixture.writeLog(threeLines);
-    SettingsDialog settings(fixture.settings(), fixture.window().pane(Pane::Upper), fixture.window().pane(Pane::Lower),
-        fixture.history);
-    settings.show();
-    QTest::mouseClick(child<QPushButton>(settings, "clearHistoryButton"), Qt::LeftButton);
+    bool stayedOpen = false;
+    QVERIFY(fixture.inSettingsWindow([&](QWidget* settings) {
+        QTest::mouseClick(child<QPushButton>(*settings, "clearHistoryButton"), Qt::LeftButton);
+        stayedOpen = settings->isVisible();
+    }));
     QVERIFY(QFile::exists(fixture.history.filePath()));
     QCOMPARE(fixture.log(), QByteArray());
     QVERIFY(MessageBox::shown().isEmpty());
-    QVERIFY(settings.isVisible());
+    QVERIFY(stayedOpen);
+}
+
+void HistoryDialogTest::clearHistoryFailureIsReported()
+{
+    Fixture fixture;
+    // A folder in the log's place cannot be replaced by a file.
+    QVERIFY(QDir().mkpath(fixture.history.filePath()));
+    QVERIFY(fixture.inSettingsWindow([](QWidget* settings) {
+        QTest::mouseClick(child<QPushButton>(*settings, "clearHistoryButton"), Qt::LeftButton);
+    }));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QVERIFY(MessageBox::shown().first().text.contains(QStringLiteral("history.qdm")));
 }
 
 QTEST_MAIN(HistoryDialogTest)

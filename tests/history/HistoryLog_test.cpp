@@ -22,7 +22,10 @@ const QString user = QStringLiteral("\"USER TEXT\"");
 
 // The sample library and the history over one main window.
 struct Fixture : SampleFixture {
-    HistoryLog history{window(), library()};
+    HistoryLog& history = SampleFixture::history();
+
+    // A comparison of what the panes hold now.
+    void record(int percent) { history.recordComparison(percent, paneText(Pane::Upper), paneText(Pane::Lower), nullptr); }
 
     Fixture() { history.setClock([] { return when; }); }
 
@@ -63,6 +66,8 @@ private slots:
     void initTestCase() { test::prepareGuiTests(); }
     void init() { MessageBox::clearShown(); }
     void typedTextsAreUserText();
+    void historySwitch_data();
+    void historySwitch();
     void sampleIsNamedUntilItsPaneChanges_data();
     void sampleIsNamedUntilItsPaneChanges();
     void blanksAtTheEndsAreNoChange();
@@ -78,8 +83,8 @@ void HistoryLogTest::typedTextsAreUserText()
     Fixture fixture;
     fixture.setPaneText(Pane::Upper, QStringLiteral("some typed text"));
     QVERIFY(!QFile::exists(fixture.history.filePath()));
-    fixture.history.recordComparison(0, nullptr);
-    fixture.history.recordComparison(87, nullptr);
+    fixture.record(0);
+    fixture.record(87);
 
     const QByteArray first = (user + QStringLiteral("<->") + user + stamp + QStringLiteral("0%")).toUtf8();
     const QByteArray second = (user + QStringLiteral("<->") + user + stamp + QStringLiteral("87%")).toUtf8();
@@ -105,24 +110,24 @@ void HistoryLogTest::sampleIsNamedUntilItsPaneChanges()
     Fixture fixture;
     fixture.putSample(QStringLiteral("memo 3"), "{\\rtf1\\ansi A known {\\b writer}'s text.}", pane);
 
-    fixture.history.recordComparison(50, nullptr);
+    fixture.record(50);
     QCOMPARE(fixture.lastLabels(), named);
 
     // One letter typed makes the pane user text, and it stays so even once the letter is gone.
     QTextEdit& editor = fixture.editor(pane);
     editor.moveCursor(QTextCursor::End);
     QTest::keyClicks(&editor, QStringLiteral("x"));
-    fixture.history.recordComparison(50, nullptr);
+    fixture.record(50);
     QCOMPARE(fixture.lastLabels(), unnamed);
     QTest::keyClick(&editor, Qt::Key_Backspace);
     QCOMPARE(editor.toPlainText(), QStringLiteral("A known writer's text."));
-    fixture.history.recordComparison(50, nullptr);
+    fixture.record(50);
     QCOMPARE(fixture.lastLabels(), unnamed);
     QCOMPARE(fixture.library().remembered().name(pane), QString());
 
     // Putting the sample into the pane again names it again.
     QVERIFY(fixture.library().putIntoPane(QStringLiteral("memo 3"), pane, nullptr));
-    fixture.history.recordComparison(50, nullptr);
+    fixture.record(50);
     QCOMPARE(fixture.lastLabels(), named);
     QCOMPARE(fixture.lines().size(), 4);
 }
@@ -138,7 +143,7 @@ void HistoryLogTest::blanksAtTheEndsAreNoChange()
     editor.moveCursor(QTextCursor::End);
     QTest::keyClick(&editor, Qt::Key_Return);
     QTest::keyClicks(&editor, QStringLiteral("\t "));
-    fixture.history.recordComparison(50, nullptr);
+    fixture.record(50);
     QCOMPARE(fixture.lastLabels(), QStringLiteral("\"memo\"<->\"USER TEXT\""));
 }
 
@@ -146,7 +151,7 @@ void HistoryLogTest::blankSampleIsNeverNamed()
 {
     Fixture fixture;
     fixture.putSample(QStringLiteral("blank"), "  \r\n \t ", Pane::Lower);
-    fixture.history.recordComparison(50, nullptr);
+    fixture.record(50);
     QCOMPARE(fixture.lastLabels(), user + QStringLiteral("<->") + user);
     QCOMPARE(fixture.library().remembered().name(Pane::Lower), QString());
 }
@@ -156,7 +161,7 @@ void HistoryLogTest::deletedSampleIsUserText()
     Fixture fixture;
     fixture.putSample(QStringLiteral("memo"), "A known writer's text.", Pane::Lower);
     QCOMPARE(fixture.store().remove(QStringLiteral("memo")), std::nullopt);
-    fixture.history.recordComparison(50, nullptr);
+    fixture.record(50);
     QCOMPARE(fixture.lastLabels(), user + QStringLiteral("<->") + user);
     QCOMPARE(fixture.library().remembered().name(Pane::Lower), QString());
 }
@@ -169,7 +174,7 @@ void HistoryLogTest::missingSampleFolderWritesNoLine()
     QVERIFY(QDir(fixture.store().folderPath()).removeRecursively());
     fixture.folder().writeFile(SampleStore::folderName(), "in the way");
 
-    fixture.history.recordComparison(50, nullptr);
+    fixture.record(50);
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(MessageBox::shown().first().text,
         QStringLiteral("Cannot create ") + QDir::toNativeSeparators(fixture.store().folderPath()));
@@ -181,7 +186,7 @@ void HistoryLogTest::logThatCannotBeWrittenIsReported()
     Fixture fixture;
     fixture.putSample(QStringLiteral("memo"), "A known writer's text.", Pane::Upper);
     QVERIFY(QDir().mkpath(fixture.history.filePath()));
-    fixture.history.recordComparison(50, nullptr);
+    fixture.record(50);
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(MessageBox::shown().first().kind, MessageBox::Kind::Error);
     QVERIFY2(MessageBox::shown().first().text.contains(QDir::toNativeSeparators(fixture.history.filePath())),
@@ -194,8 +199,40 @@ void HistoryLogTest::lineAtMidnightHasTheDateOnly()
 {
     Fixture fixture;
     fixture.history.setClock([] { return QDateTime(QDate(2010, 5, 12), QTime(0, 0, 0)); });
-    fixture.history.recordComparison(12, nullptr);
+    fixture.record(12);
     QCOMPARE(fixture.lines(), QList<QByteArray>{(user + QStringLiteral("<->") + user + " 12 May 2010 12%\r").toUtf8()});
+}
+
+void HistoryLogTest::historySwitch_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QString>("hist");
+    QTest::addColumn<bool>("logged");
+    QTest::addColumn<QString>("histAfter");
+
+    QTest::newRow("missing: written as 1 and logged") << false << "" << true << "1";
+    QTest::newRow("empty: written as 1 and logged") << true << "" << true << "1";
+    QTest::newRow("0: not logged") << true << "0" << false << "0";
+    QTest::newRow("anything else: not logged") << true << "yes" << false << "yes";
+}
+
+void HistoryLogTest::historySwitch()
+{
+    QFETCH(bool, stored);
+    QFETCH(QString, hist);
+    QFETCH(bool, logged);
+    QFETCH(QString, histAfter);
+
+    Fixture fixture;
+    fixture.putSample(QStringLiteral("memo"), "memo text", Pane::Upper);
+    fixture.setPaneText(Pane::Upper, QStringLiteral("changed"));
+    // Set after the window started, which writes the default itself.
+    fixture.settings().setText(Setting::Hist, stored ? hist : QString());
+    fixture.record(50);
+    QCOMPARE(fixture.lines().size(), logged ? 1 : 0);
+    QCOMPARE(fixture.settings().text(Setting::Hist), histAfter);
+    // Unlogged comparisons leave the remembered names alone.
+    QCOMPARE(fixture.library().remembered().name(Pane::Upper), logged ? QString() : QStringLiteral("memo"));
 }
 
 QTEST_MAIN(HistoryLogTest)

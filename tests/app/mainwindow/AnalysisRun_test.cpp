@@ -21,26 +21,18 @@ namespace {
 
 constexpr int runTimeoutMs = 60000;
 
-class RecordingHistory : public HistoryHook {
-public:
-    using HistoryHook::HistoryHook;
-    void recordComparison(int percent, QWidget*) override { percents.append(percent); }
-    QList<int> percents;
-};
-
-// A main window over a temporary folder, with the history recorded and the status picture's
+// A main window over a temporary folder, with the finished comparisons and the status picture's
 // frames written down.
 struct Fixture {
     GuiTestFolder folder;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<RecordingHistory> history;
+    QList<int> percents;
     QList<int> frames;
 
     Fixture()
     {
         window = std::make_unique<MainWindow>(folder.settings(), folder.folder());
-        history = std::make_unique<RecordingHistory>(folder.folder());
-        window->setHistoryHook(history.get());
+        QObject::connect(window.get(), &MainWindow::comparisonFinished, [this](int percent) { percents.append(percent); });
         QObject::connect(child<StatusPicture>("statusPicture"), &StatusPicture::frameShown,
             [this](int frame) { frames.append(frame); });
         window->show();
@@ -92,8 +84,6 @@ private slots:
     void refusals();
     void completedRunShowsTheEnginePercent();
     void refusalAfterAResultHidesIt();
-    void historySwitch_data();
-    void historySwitch();
     void secondAnalyzeWhileRunningIsIgnored();
     void progressBarCountsCrLfAsTwo();
     void closingWaitsForTheRun();
@@ -136,7 +126,7 @@ void AnalysisRunTest::refusals()
     QVERIFY(!fixture.progressShown());
     QCOMPARE(fixture.child<QProgressBar>("progressBar")->value(), 0);
     QVERIFY(!fixture.resultShown());
-    QVERIFY(fixture.history->percents.isEmpty());
+    QVERIFY(fixture.percents.isEmpty());
     // The start animation played before the message, the end animation after it.
     QCOMPARE(fixture.frames, (QList<int>{1, 2, 3, 4, 5, 5, 4, 3, 2, 1}));
     QVERIFY(fixture.child<QPushButton>("analyzeButton")->isEnabled());
@@ -160,7 +150,7 @@ void AnalysisRunTest::completedRunShowsTheEnginePercent()
     QCOMPARE(fixture.gauge()->value(), expected);
     QCOMPARE(fixture.gauge()->text(), QString::number(expected) + QLatin1Char('%'));
     QVERIFY(!fixture.gauge()->toolTip().isEmpty());
-    QCOMPARE(fixture.history->percents, QList<int>{expected});
+    QCOMPARE(fixture.percents, QList<int>{expected});
     QCOMPARE(fixture.frames, (QList<int>{1, 2, 3, 4, 5, 5, 4, 3, 2, 1}));
 }
 
@@ -178,41 +168,7 @@ void AnalysisRunTest::refusalAfterAResultHidesIt()
     QCOMPARE(MessageBox::shown().size(), 1);
     QCOMPARE(MessageBox::shown().first().text, QStringLiteral("The second text is too small to be analyzed."));
     QVERIFY(!fixture.resultShown());
-    QCOMPARE(fixture.history->percents.size(), 1);
-}
-
-void AnalysisRunTest::historySwitch_data()
-{
-    QTest::addColumn<bool>("stored");
-    QTest::addColumn<QString>("hist");
-    QTest::addColumn<bool>("logged");
-    QTest::addColumn<QString>("histAfter");
-
-    QTest::newRow("missing: written as 1 and logged") << false << "" << true << "1";
-    QTest::newRow("empty: written as 1 and logged") << true << "" << true << "1";
-    QTest::newRow("0: not logged") << true << "0" << false << "0";
-    QTest::newRow("anything else: not logged") << true << "yes" << false << "yes";
-}
-
-void AnalysisRunTest::historySwitch()
-{
-    QFETCH(bool, stored);
-    QFETCH(QString, hist);
-    QFETCH(bool, logged);
-    QFETCH(QString, histAfter);
-
-    Fixture fixture;
-    fixture.setTexts(test::englishText1(), test::englishText2());
-    // Set after the window started, which writes the default itself.
-    SettingsStore& settings = fixture.folder.settings();
-    if (stored)
-        settings.setText(Setting::Hist, hist);
-    else
-        settings.setText(Setting::Hist, QString());
-    fixture.analyze();
-    QTRY_VERIFY_WITH_TIMEOUT(!fixture.running(), runTimeoutMs);
-    QCOMPARE(fixture.history->percents.size(), logged ? 1 : 0);
-    QCOMPARE(settings.text(Setting::Hist), histAfter);
+    QCOMPARE(fixture.percents.size(), 1);
 }
 
 void AnalysisRunTest::secondAnalyzeWhileRunningIsIgnored()
@@ -226,7 +182,7 @@ void AnalysisRunTest::secondAnalyzeWhileRunningIsIgnored()
     fixture.window->analyze();
     QTRY_VERIFY_WITH_TIMEOUT(!fixture.running(), runTimeoutMs);
     QTest::qWait(200);
-    QCOMPARE(fixture.history->percents.size(), 1);
+    QCOMPARE(fixture.percents.size(), 1);
     QCOMPARE(fixture.frames, (QList<int>{1, 2, 3, 4, 5, 5, 4, 3, 2, 1}));
 }
 
@@ -253,7 +209,7 @@ void AnalysisRunTest::closingWaitsForTheRun()
     QVERIFY(!fixture.folder.exists(QStringLiteral("Top.txt")));
     QTRY_VERIFY_WITH_TIMEOUT(!fixture.window->isVisible(), runTimeoutMs);
     QVERIFY(!fixture.running());
-    QCOMPARE(fixture.history->percents.size(), 1);
+    QCOMPARE(fixture.percents.size(), 1);
     QVERIFY(fixture.folder.exists(QStringLiteral("Top.txt")));
     QVERIFY(fixture.folder.exists(QStringLiteral("Bottom.txt")));
 }

@@ -58,15 +58,6 @@ public slots:
     void open(const QUrl& url) { opened.append(url); }
 };
 
-class RecordingSamples : public SampleHook {
-public:
-    bool isAvailable() const override { return true; }
-    void openSamples(QWidget*) override { ++opened; }
-    void saveSampleAs(Pane pane, QWidget*) override { saved.append(pane); }
-    int opened = 0;
-    QList<Pane> saved;
-};
-
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -94,7 +85,7 @@ private slots:
     void storedColors();
     void putFileIntoPane();
     void helpOpensTheHelpPage();
-    void sampleButtonsWaitForTheLibrary();
+    void sampleButtonsAskForTheLibrary();
 };
 
 void MainWindowTest::firstStart()
@@ -457,25 +448,19 @@ void MainWindowTest::helpOpensTheHelpPage()
     QVERIFY(MessageBox::shown().isEmpty());
 }
 
-void MainWindowTest::sampleButtonsWaitForTheLibrary()
+void MainWindowTest::sampleButtonsAskForTheLibrary()
 {
     GuiTestFolder folder;
     MainWindow window(folder.settings(), folder.folder());
-    auto* samples = child<QPushButton>(window, "samplesButton");
-    QAction* saveUpper = window.pane(Pane::Upper).findChild<QAction*>(QStringLiteral("saveSampleAction"));
-    QAction* saveLower = window.pane(Pane::Lower).findChild<QAction*>(QStringLiteral("saveSampleAction"));
-    QVERIFY(!samples->isEnabled());
-    QVERIFY(!saveUpper->isEnabled());
-
-    RecordingSamples library;
-    window.setSampleHook(&library);
-    QVERIFY(samples->isEnabled());
-    QTest::mouseClick(samples, Qt::LeftButton);
-    saveLower->trigger();
-    saveUpper->trigger();
-    QCOMPARE(library.opened, 1);
-    QCOMPARE(library.saved, (QList<Pane>{Pane::Lower, Pane::Upper}));
-    window.setSampleHook(nullptr);
+    QSignalSpy samples(&window, &MainWindow::samplesRequested);
+    QSignalSpy saved(&window, &MainWindow::saveSampleRequested);
+    QTest::mouseClick(child<QPushButton>(window, "samplesButton"), Qt::LeftButton);
+    window.pane(Pane::Lower).findChild<QAction*>(QStringLiteral("saveSampleAction"))->trigger();
+    window.pane(Pane::Upper).findChild<QAction*>(QStringLiteral("saveSampleAction"))->trigger();
+    QCOMPARE(samples.count(), 1);
+    QCOMPARE(saved.count(), 2);
+    QCOMPARE(saved.at(0).at(0).value<Pane>(), Pane::Lower);
+    QCOMPARE(saved.at(1).at(0).value<Pane>(), Pane::Upper);
 }
 
 QTEST_MAIN(MainWindowTest)

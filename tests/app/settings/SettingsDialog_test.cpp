@@ -2,7 +2,6 @@
 #include "app/settings/ColorValue.h"
 #include "app/settings/SettingsDialog.h"
 #include "app/settings/SettingsStore.h"
-#include "app/shell/HistoryHook.h"
 #include "app/shell/MessageBox.h"
 #include "tests/app/guisupport/GuiTestFolder.h"
 
@@ -18,12 +17,11 @@ using quendry::test::GuiTestFolder;
 
 namespace {
 
-// The panes and the history the Settings window works on, over a temporary folder and store.
+// The panes the Settings window works on, over a temporary folder and store.
 struct Fixture {
     GuiTestFolder folder{GuiTestFolder::Dictionary::Missing};
     TextPane upper{Pane::Upper};
     TextPane lower{Pane::Lower};
-    HistoryHook history{folder.folder()};
 
     Fixture()
     {
@@ -38,7 +36,7 @@ struct Fixture {
 
     std::unique_ptr<SettingsDialog> open()
     {
-        return std::make_unique<SettingsDialog>(folder.settings(), upper, lower, history);
+        return std::make_unique<SettingsDialog>(folder.settings(), upper, lower);
     }
 };
 
@@ -50,14 +48,6 @@ T* child(QWidget& parent, const char* name)
         qFatal("no widget %s", name);
     return found;
 }
-
-class ViewerHistory : public HistoryHook {
-public:
-    using HistoryHook::HistoryHook;
-    bool hasViewer() const override { return true; }
-    void showViewer(QWidget*) override { ++shown; }
-    int shown = 0;
-};
 
 } // namespace
 
@@ -73,10 +63,7 @@ private slots:
     void exitWritesNothingButThePlacement();
     void placementComesBack();
     void placementOffEveryScreenIsCorrected();
-    void clearHistoryEmptiesOrCreatesTheFile_data();
-    void clearHistoryEmptiesOrCreatesTheFile();
-    void clearHistoryFailureIsReported();
-    void historyButtonWaitsForAViewer();
+    void historyButtonsAskForTheHistory();
 };
 
 void SettingsDialogTest::openingShowsTheStoredValues_data()
@@ -199,53 +186,22 @@ void SettingsDialogTest::placementOffEveryScreenIsCorrected()
         qPrintable(QStringLiteral("dialog at %1,%2").arg(dialog->x()).arg(dialog->y())));
 }
 
-void SettingsDialogTest::clearHistoryEmptiesOrCreatesTheFile_data()
+void SettingsDialogTest::historyButtonsAskForTheHistory()
 {
-    QTest::addColumn<bool>("fileExists");
-    QTest::newRow("a log with lines") << true;
-    QTest::newRow("no log yet") << false;
-}
-
-void SettingsDialogTest::clearHistoryEmptiesOrCreatesTheFile()
-{
-    QFETCH(bool, fileExists);
     Fixture fixture;
-    if (fileExists)
-        fixture.folder.writeFile(QStringLiteral("history.qdm"), "\"USER TEXT\"<->\"USER TEXT\" 1.1.2020 10:00:00 40%\r\n");
-    MessageBox::clearShown();
     auto dialog = fixture.open();
+    dialog->show();
+    QSignalSpy viewer(dialog.get(), &SettingsDialog::historyViewerRequested);
+    QSignalSpy clear(dialog.get(), &SettingsDialog::historyClearRequested);
+    QTest::mouseClick(child<QPushButton>(*dialog, "historyButton"), Qt::LeftButton);
+    QCOMPARE(viewer.count(), 1);
+    QCOMPARE(clear.count(), 0);
     QTest::mouseClick(child<QPushButton>(*dialog, "clearHistoryButton"), Qt::LeftButton);
-
-    QVERIFY(fixture.folder.exists(QStringLiteral("history.qdm")));
-    QCOMPARE(fixture.folder.readFile(QStringLiteral("history.qdm")), QByteArray());
-    QVERIFY(MessageBox::shown().isEmpty());
-    QVERIFY(dialog->isVisible() || dialog->result() == 0);
-}
-
-void SettingsDialogTest::clearHistoryFailureIsReported()
-{
-    Fixture fixture;
-    // A folder in the log's place cannot be replaced by a file.
-    QVERIFY(QDir(fixture.folder.folder().path()).mkdir(QStringLiteral("history.qdm")));
-    MessageBox::clearShown();
-    auto dialog = fixture.open();
-    QTest::mouseClick(child<QPushButton>(*dialog, "clearHistoryButton"), Qt::LeftButton);
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QVERIFY(MessageBox::shown().first().text.contains(QStringLiteral("history.qdm")));
-}
-
-void SettingsDialogTest::historyButtonWaitsForAViewer()
-{
-    Fixture fixture;
-    auto plain = fixture.open();
-    QVERIFY(!child<QPushButton>(*plain, "historyButton")->isEnabled());
-
-    ViewerHistory viewer(fixture.folder.folder());
-    SettingsDialog dialog(fixture.folder.settings(), fixture.upper, fixture.lower, viewer);
-    QPushButton* button = child<QPushButton>(dialog, "historyButton");
-    QVERIFY(button->isEnabled());
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(viewer.shown, 1);
+    QCOMPARE(viewer.count(), 1);
+    QCOMPARE(clear.count(), 1);
+    // Neither closes the window nor writes a setting.
+    QVERIFY(dialog->isVisible());
+    QVERIFY(fixture.folder.settings().text(Setting::SettingsLeft).isEmpty());
 }
 
 QTEST_MAIN(SettingsDialogTest)

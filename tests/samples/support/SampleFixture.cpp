@@ -12,20 +12,15 @@ namespace quendry::test {
 
 SampleFixture::SampleFixture(GuiTestFolder::Dictionary dictionary)
     : m_folder(dictionary)
-    , m_window(std::make_unique<MainWindow>(m_folder.settings(), m_folder.folder()))
-    , m_library(std::make_unique<SampleLibrary>(*m_window))
+    , m_application(std::make_unique<Application>(m_folder.settings(), m_folder.folder()))
 {
-    m_window->setSampleHook(m_library.get());
 }
 
-SampleFixture::~SampleFixture()
-{
-    m_window->setSampleHook(nullptr);
-}
+SampleFixture::~SampleFixture() = default;
 
 QTextEdit& SampleFixture::editor(Pane pane) const
 {
-    return *m_window->pane(pane).editor();
+    return *m_application->window().pane(pane).editor();
 }
 
 QString SampleFixture::paneText(Pane pane) const

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/mainwindow/MainWindow.h"
+#include "app/shell/Application.h"
+#include "history/HistoryLog.h"
 #include "samples/SampleLibrary.h"
 #include "tests/app/guisupport/GuiTestFolder.h"
 
@@ -23,16 +25,19 @@ T* child(QObject& parent, const char* name)
     return found;
 }
 
-// The main window with the sample library plugged in, over a temporary program folder and store.
+// The program as it starts (the main window joined to the sample library and the history), over a
+// temporary program folder and store. The window is not shown.
 class SampleFixture {
 public:
     explicit SampleFixture(GuiTestFolder::Dictionary dictionary = GuiTestFolder::Dictionary::Missing);
     ~SampleFixture();
 
     GuiTestFolder& folder() { return m_folder; }
-    MainWindow& window() { return *m_window; }
-    SampleLibrary& library() { return *m_library; }
-    const SampleStore& store() const { return m_library->store(); }
+    Application& application() { return *m_application; }
+    MainWindow& window() { return m_application->window(); }
+    SampleLibrary& library() { return m_application->samples(); }
+    HistoryLog& history() { return m_application->history(); }
+    const SampleStore& store() const { return m_application->samples().store(); }
     SettingsStore& settings() { return m_folder.settings(); }
 
     QTextEdit& editor(Pane pane) const;
@@ -49,8 +54,7 @@ public:
 
 private:
     GuiTestFolder m_folder;
-    std::unique_ptr<MainWindow> m_window;
-    std::unique_ptr<SampleLibrary> m_library;
+    std::unique_ptr<Application> m_application;
 };
 
 } // namespace quendry::test

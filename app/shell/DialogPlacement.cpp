@@ -1,4 +1,4 @@
-#include "samples/DialogPlacement.h"
+#include "app/shell/DialogPlacement.h"
 
 #include "app/shell/WindowPlacement.h"
 
