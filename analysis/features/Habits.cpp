@@ -22,19 +22,14 @@ constexpr bool isSpecial(char c)
     return !isLetter(c) && c != ' ' && c != '!' && c != '?' && c != ',' && c != '.';
 }
 
-// Symbols seen standing alone in one text, in order of first use, with how often each was seen.
-struct LoneSymbols {
-    StringList symbols;
-    std::vector<std::int32_t> counts;
-    std::array<std::int32_t, 256> indexOf = filledIndex(); // position in symbols, -1 when absent
-
-    static std::array<std::int32_t, 256> filledIndex()
-    {
-        std::array<std::int32_t, 256> index;
-        index.fill(-1);
-        return index;
-    }
-};
+// The symbols of a text's list that stand alone, one bit each.
+std::array<bool, 256> presence(const std::vector<LoneSymbol>& symbols)
+{
+    std::array<bool, 256> present{};
+    for (const LoneSymbol& lone : symbols)
+        present[code(lone.symbol)] = true;
+    return present;
+}
 
 // Most characters of a text are letters and spaces; a table tells the few that may stand alone
 // at a glance.
@@ -47,9 +42,11 @@ constexpr std::array<bool, 256> mayStandAlone = [] {
 
 // A symbol stands alone when it is special, not a digit, and neither neighbour is special
 // (digits count as special neighbours). An apostrophe inside a word is part of the word.
-LoneSymbols collectLoneSymbols(std::string_view text)
+std::vector<LoneSymbol> collectLoneSymbolsIn(std::string_view text)
 {
-    LoneSymbols lone;
+    std::vector<LoneSymbol> lone;
+    std::array<std::int32_t, 256> indexOf; // position in lone, -1 when absent
+    indexOf.fill(-1);
     const std::size_t n = text.size();
     for (std::size_t i = 0; i < n; ++i) {
         const char x = text[i];
@@ -70,13 +67,12 @@ LoneSymbols collectLoneSymbols(std::string_view text)
         // found by the other text's look-ups, so they are left out.
         if (isTrimmable(x))
             continue;
-        std::int32_t& index = lone.indexOf[code(x)];
+        std::int32_t& index = indexOf[code(x)];
         if (index >= 0) {
-            ++lone.counts[static_cast<std::size_t>(index)];
+            ++lone[static_cast<std::size_t>(index)].count;
         } else {
-            index = static_cast<std::int32_t>(lone.symbols.size());
-            lone.symbols.emplace_back(1, x);
-            lone.counts.push_back(1);
+            index = static_cast<std::int32_t>(lone.size());
+            lone.push_back({x, 1});
         }
     }
     return lone;
@@ -95,22 +91,24 @@ std::int32_t rarityPoints(std::int32_t wordCount, std::int32_t uses)
 }
 
 // The points for symbols used alone at least three times in one text and never alone in the other.
-std::int32_t unmatchedLoneSymbolTotal(const LoneSymbols& own, const LoneSymbols& other, std::int32_t wordCount)
+std::int32_t unmatchedLoneSymbolTotal(const std::vector<LoneSymbol>& own, const std::array<bool, 256>& other,
+    std::int32_t wordCount)
 {
     std::int32_t total = 0;
-    for (std::size_t i = 0; i < own.symbols.size(); ++i) {
-        if (other.indexOf[code(own.symbols[i][0])] >= 0 || own.counts[i] < 3)
+    for (const LoneSymbol& lone : own) {
+        if (other[code(lone.symbol)] || lone.count < 3)
             continue;
-        total += rarityPoints(wordCount, own.counts[i]);
+        total += rarityPoints(wordCount, lone.count);
     }
     return total;
 }
 
-struct HyphenSpacing {
-    std::int32_t spaceBefore = 0; // " -" with no space after
-    std::int32_t spaceAfter = 0;  // "- " with no space before
-    std::int32_t spaceAround = 0; // " - "
-};
+} // namespace
+
+std::vector<LoneSymbol> collectLoneSymbols(std::string_view text)
+{
+    return collectLoneSymbolsIn(text);
+}
 
 HyphenSpacing measureHyphenSpacing(std::string_view text)
 {
@@ -128,8 +126,6 @@ HyphenSpacing measureHyphenSpacing(std::string_view text)
     spacing.spaceAfter -= spacing.spaceAround;
     return spacing;
 }
-
-} // namespace
 
 std::int32_t countLowercaseSentenceStarts(std::string_view text)
 {
@@ -154,16 +150,23 @@ std::int32_t countLowercaseSentenceStarts(std::string_view text)
 std::int32_t loneSymbolPoints(std::string_view firstText, std::string_view secondText,
     std::int32_t firstWordCount, std::int32_t secondWordCount)
 {
-    const LoneSymbols first = collectLoneSymbols(firstText);
-    const LoneSymbols second = collectLoneSymbols(secondText);
-    return -(unmatchedLoneSymbolTotal(first, second, firstWordCount)
-        + unmatchedLoneSymbolTotal(second, first, secondWordCount));
+    return loneSymbolPoints(collectLoneSymbols(firstText), collectLoneSymbols(secondText), firstWordCount, secondWordCount);
+}
+
+std::int32_t loneSymbolPoints(const std::vector<LoneSymbol>& first, const std::vector<LoneSymbol>& second,
+    std::int32_t firstWordCount, std::int32_t secondWordCount)
+{
+    return -(unmatchedLoneSymbolTotal(first, presence(second), firstWordCount)
+        + unmatchedLoneSymbolTotal(second, presence(first), secondWordCount));
 }
 
 std::int32_t hyphenSpacingPoints(std::string_view firstText, std::string_view secondText)
 {
-    const HyphenSpacing first = measureHyphenSpacing(firstText);
-    const HyphenSpacing second = measureHyphenSpacing(secondText);
+    return hyphenSpacingPoints(measureHyphenSpacing(firstText), measureHyphenSpacing(secondText));
+}
+
+std::int32_t hyphenSpacingPoints(const HyphenSpacing& first, const HyphenSpacing& second)
+{
     // Summed wide: the counts of a huge text could overflow before the cap applies.
     const std::int64_t points = 15 * std::int64_t{std::min(first.spaceBefore, second.spaceBefore)}
         + 15 * std::int64_t{std::min(first.spaceAfter, second.spaceAfter)}

@@ -276,17 +276,32 @@ StringList findSharedUnknownWords(const StringList& firstUnknownWords, const Str
     return shared;
 }
 
+StringList findSharedUnknownWords(const TextProfile& first, const TextProfile& second)
+{
+    const bool firstSmaller = first.unknownWords.size() <= second.unknownWords.size();
+    const TextProfile& smaller = firstSmaller ? first : second;
+    const TextProfile& larger = firstSmaller ? second : first;
+    StringList shared;
+    for (const std::string& word : smaller.unknownWords)
+        if (findInOrder(larger.unknownWords, larger.unknownWordOrder, word))
+            shared.push_back(word + "-" + word);
+    std::sort(shared.begin(), shared.end());
+    shared.erase(std::unique(shared.begin(), shared.end()), shared.end());
+    return shared;
+}
+
+// The profiles' lists hold each item once, so an item of the smaller list equals at most one item
+// of the larger: looking the smaller list's items up visits every equal pair.
+
 std::int32_t sharedCapsWordPoints(const TextProfile& first, const TextProfile& second)
 {
-    std::unordered_multimap<std::string_view, std::int32_t> secondCounts;
-    for (std::size_t j = 0; j < second.capsWords.size(); ++j)
-        secondCounts.emplace(second.capsWords[j], second.capsWordCounts[j]);
+    const bool firstSmaller = first.capsWords.size() <= second.capsWords.size();
+    const TextProfile& smaller = firstSmaller ? first : second;
+    const TextProfile& larger = firstSmaller ? second : first;
     std::int32_t points = 0;
-    for (std::size_t i = 0; i < first.capsWords.size(); ++i) {
-        const auto [begin, end] = secondCounts.equal_range(first.capsWords[i]);
-        for (auto match = begin; match != end; ++match)
-            points += 6 * std::min(first.capsWordCounts[i], match->second);
-    }
+    for (std::size_t i = 0; i < smaller.capsWords.size(); ++i)
+        if (const auto j = findInOrder(larger.capsWords, larger.capsWordOrder, smaller.capsWords[i]))
+            points += 6 * std::min(smaller.capsWordCounts[i], larger.capsWordCounts[*j]);
     return points;
 }
 
@@ -297,10 +312,13 @@ std::int32_t sharedSymbolRunPoints(const TextProfile& first, const TextProfile& 
     const auto isCommonRun = [](const std::string& run) {
         return std::all_of(run.begin(), run.end(), [](char c) { return c == '.' || c == ')'; });
     };
-    std::unordered_multiset<std::string_view> secondRuns(second.symbolRuns.begin(), second.symbolRuns.end());
+    const bool firstSmaller = first.symbolRuns.size() <= second.symbolRuns.size();
+    const TextProfile& smaller = firstSmaller ? first : second;
+    const TextProfile& larger = firstSmaller ? second : first;
     std::int32_t points = 0;
-    for (const std::string& run : first.symbolRuns)
-        points += static_cast<std::int32_t>(secondRuns.count(run)) * (isCommonRun(run) ? 10 : 25);
+    for (const std::string& run : smaller.symbolRuns)
+        if (findInOrder(larger.symbolRuns, larger.symbolRunOrder, run))
+            points += isCommonRun(run) ? 10 : 25;
     return points;
 }
 

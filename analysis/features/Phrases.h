@@ -29,6 +29,8 @@ std::int32_t countPhrases(std::string_view text, const StringList& phrases);
 
 // One item "WORD-WORD" for every unknown word that both texts use; sorted, without duplicates.
 StringList findSharedUnknownWords(const StringList& firstUnknownWords, const StringList& secondUnknownWords);
+// The same through the profiles' indexes, looking up the words of the shorter list.
+StringList findSharedUnknownWords(const TextProfile& first, const TextProfile& second);
 
 // 6 points per shared use of a word written in capitals.
 std::int32_t sharedCapsWordPoints(const TextProfile& first, const TextProfile& second);

@@ -11,25 +11,30 @@ namespace quendry {
 
 Dictionary Dictionary::fromText(std::string_view text)
 {
-    text = text.substr(0, text.find('\0'));
+    return fromOwnedText(std::string(text.substr(0, text.find('\0'))));
+}
+
+// One pass over the text, which becomes the dictionary's own: it is upper-cased in place, and each
+// stretch between two '#' goes straight into the table. A word list holds each word once, but the
+// line break between two framed words is a stretch too, so the table starts sized for half the
+// stretches and grows should the words turn out more.
+Dictionary Dictionary::fromOwnedText(std::string text)
+{
+    text.resize(std::min(text.size(), text.find('\0')));
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) { return toUpperAscii(c); });
     Dictionary dictionary;
-    dictionary.m_text = toUpperAscii(text);
+    dictionary.m_text = std::move(text);
     const std::string_view upper = dictionary.m_text;
-    std::vector<std::string_view> stretches;
+    const auto frames = static_cast<std::size_t>(std::count(upper.begin(), upper.end(), '#'));
+    dictionary.resize(frames / 2);
     std::size_t start = upper.find('#');
     while (start != std::string::npos) {
         const std::size_t end = upper.find('#', start + 1);
         if (end == std::string::npos)
             break;
-        stretches.push_back(upper.substr(start + 1, end - start - 1));
+        dictionary.insert(upper.substr(start + 1, end - start - 1));
         start = end;
     }
-    dictionary.resize(stretches.size());
-    for (const std::string_view stretch : stretches)
-        dictionary.insert(stretch);
-    // A word list holds each word once, but every separator between two words is a stretch too:
-    // the table shrinks to what the distinct words need.
-    dictionary.resize(dictionary.m_wordCount - dictionary.m_longWords.size());
     return dictionary;
 }
 
@@ -45,10 +50,10 @@ void Dictionary::resize(std::size_t shortWords)
     std::vector<PackedWord> old(slots, unused);
     old.swap(m_slots);
     m_slotMask = slots - 1;
-    m_wordCount = m_longWords.size();
+    m_shortWordCount = 0;
     for (const PackedWord& slot : old)
         if (slot != unused)
-            insert(slot.unpacked());
+            insertPacked(slot);
 }
 
 std::size_t Dictionary::slotIndex(const PackedWord& word) const
@@ -59,16 +64,22 @@ std::size_t Dictionary::slotIndex(const PackedWord& word) const
 void Dictionary::insert(std::string_view word)
 {
     if (word.size() > PackedWord::capacity) {
-        m_wordCount += m_longWords.emplace(word).second ? 1 : 0;
+        m_longWords.emplace(word);
         return;
     }
-    const PackedWord key = PackedWord::of(word);
+    if (3 * m_slots.size() < 5 * (m_shortWordCount + 1))
+        resize(2 * (m_shortWordCount + 1));
+    insertPacked(PackedWord::of(word));
+}
+
+void Dictionary::insertPacked(const PackedWord& key)
+{
     for (std::size_t i = slotIndex(key);; i = (i + 1) & m_slotMask) {
         if (m_slots[i] == key)
             return;
         if (m_slots[i] == unused) {
             m_slots[i] = key;
-            ++m_wordCount;
+            ++m_shortWordCount;
             return;
         }
     }
@@ -77,15 +88,24 @@ void Dictionary::insert(std::string_view word)
 Dictionary Dictionary::fromStream(std::istream& input)
 {
     std::string text{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
-    return fromText(text);
+    return fromOwnedText(std::move(text));
 }
 
 Dictionary Dictionary::fromFile(const std::filesystem::path& path)
 {
-    std::ifstream input(path, std::ios::binary);
+    // Read in one piece: the file is large, and a stream read character by character would cost
+    // more than parsing it.
+    std::ifstream input(path, std::ios::binary | std::ios::ate);
     if (!input)
         return {};
-    return fromStream(input);
+    const std::streamoff size = input.tellg();
+    if (size < 0)
+        return fromStream(input);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    input.seekg(0);
+    if (!input.read(text.data(), size))
+        return {};
+    return fromOwnedText(std::move(text));
 }
 
 bool Dictionary::contains(std::string_view candidate) const

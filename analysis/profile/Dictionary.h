@@ -29,7 +29,7 @@ public:
 
     // The candidate is upper-cased by the caller.
     bool contains(std::string_view candidate) const;
-    bool empty() const { return m_wordCount == 0; }
+    bool empty() const { return m_shortWordCount == 0 && m_longWords.empty(); }
 
 private:
     // Classifying a text looks words up several hundred thousand times, mostly words of a few
@@ -39,13 +39,15 @@ private:
     // A slot holds a packed word, or `unused`: no word is 255 characters long.
     static constexpr PackedWord unused{0, ~std::uint64_t{0}};
     std::size_t slotIndex(const PackedWord& word) const;
+    static Dictionary fromOwnedText(std::string text);
     void insert(std::string_view word);
+    void insertPacked(const PackedWord& key);
     void resize(std::size_t shortWords);
 
     std::vector<PackedWord> m_slots;
     std::size_t m_slotMask = 0;
     std::unordered_set<std::string, TextHash, std::equal_to<>> m_longWords;
-    std::size_t m_wordCount = 0;
+    std::size_t m_shortWordCount = 0; // words in m_slots
     std::string m_text; // upper-cased, up to the first NUL
 };
 

@@ -104,6 +104,7 @@ TextProfile finishProfile(NormalisedText normalised, const PreparedLists& prepar
     profile.colonCount = characters.colonCount;
     profile.phraseCount = countPhrases(text, prepared.phrases);
     profile.lowercaseSentenceStarts = countLowercaseSentenceStarts(text);
+    indexProfile(profile);
     progress.advanced(fixedStepsPerText);
     return profile;
 }
@@ -179,7 +180,7 @@ ComparisonOutcome Analyzer::compare(const TextProfile& first, const TextProfile&
     comparison.second = second;
     TextProfile& a = comparison.first;
     TextProfile& b = comparison.second;
-    comparison.sharedUnknownWords = findSharedUnknownWords(a.unknownWords, b.unknownWords);
+    comparison.sharedUnknownWords = findSharedUnknownWords(a, b);
 
     // The comparison step: from here on every word-token count is at least 1.
     a.wordTokenCount = std::max(a.wordTokenCount, 1);
@@ -195,12 +196,12 @@ ComparisonOutcome Analyzer::compare(const TextProfile& first, const TextProfile&
     t.sharedUnknownWordPoints = sharedUnknownWordPoints(comparison.sharedUnknownWords.size());
     t.sentenceLengthPoints = sentenceLengthPoints(a, b);
     t.unknownWordRatePoints = unknownWordRatePoints(a, b);
-    t.repeatedSymbolPoints = compareRepeatedMarks(a.symbolRuns, a.symbolRunCounts, b.symbolRuns, b.symbolRunCounts);
+    t.repeatedSymbolPoints = compareRepeatedMarks(a.repeatedMarks, b.repeatedMarks);
     t.exclamationPoints = exclamationPoints(a, b);
     t.colonPoints = colonPoints(a, b);
     t.semicolonPoints = semicolonPoints(a, b);
     t.unsharedSymbolRunPoints = unsharedSymbolRunPoints(a, b);
-    t.loneSymbolPoints = loneSymbolPoints(a.text, b.text, a.wordCount, b.wordCount);
+    t.loneSymbolPoints = loneSymbolPoints(a.loneSymbols, b.loneSymbols, a.wordCount, b.wordCount);
     t.lowercaseStartPoints = lowercaseStartPoints(a, b);
     t.phraseRatePoints = phraseRatePoints(a, b);
     t.otherSymbolRatePoints = otherSymbolRatePoints(a, b);
@@ -208,7 +209,7 @@ ComparisonOutcome Analyzer::compare(const TextProfile& first, const TextProfile&
     t.emoticonRatePoints = emoticonRatePoints(a, b);
     t.capsWordRatePoints = capsWordRatePoints(a, b);
     t.plainCharsetPoints = plainCharsetPoints(a, b);
-    t.hyphenSpacingPoints = hyphenSpacingPoints(a.text, b.text);
+    t.hyphenSpacingPoints = hyphenSpacingPoints(a.hyphenSpacing, b.hyphenSpacing);
     t.specialCharPoints = specialCharPoints(a, b);
     t.ampersandPoints = ampersandPoints(a, b);
 

@@ -149,6 +149,11 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
 
     a.okCount = first.okCount;
     b.okCount = second.okCount;
+    // The rules that compare lists read them through the profiles' indexes.
+    a.lowercaseSentenceStarts = countLowercaseSentenceStarts(a.text);
+    b.lowercaseSentenceStarts = countLowercaseSentenceStarts(b.text);
+    indexProfile(a);
+    indexProfile(b);
     a.emoticonCount = firstEmoticons;
     b.emoticonCount = secondEmoticons;
 
@@ -169,8 +174,6 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
     t.sharedUnknownWordPoints = sharedUnknownWordPoints(comparison.sharedUnknownWords.size());
     progress.advanced(1);
 
-    a.lowercaseSentenceStarts = countLowercaseSentenceStarts(a.text);
-    b.lowercaseSentenceStarts = countLowercaseSentenceStarts(b.text);
     t.sentenceLengthPoints = sentenceLengthPoints(a, b);
     t.unknownWordRatePoints = unknownWordRatePoints(a, b);
     t.repeatedSymbolPoints = compareRepeatedMarks(a.symbolRuns, a.symbolRunCounts, b.symbolRuns, b.symbolRunCounts);

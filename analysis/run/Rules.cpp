@@ -82,23 +82,6 @@ std::int32_t oneSidedPoints(std::int32_t firstCount, std::int32_t secondCount, s
     return frequencyPenalty(static_cast<double>(words) / count);
 }
 
-// The penalty for symbol runs used three or more times in one text that the other never uses.
-std::int32_t unmatchedRunPenalty(const TextProfile& own, const TextProfile& other)
-{
-    // Symbol runs hold no character that trimming removes, so a set of the other text's runs
-    // answers the trimmed look-up.
-    const std::unordered_set<std::string_view> otherRuns(other.symbolRuns.begin(), other.symbolRuns.end());
-    std::int32_t total = 0;
-    for (std::size_t i = 0; i < own.symbolRuns.size(); ++i) {
-        if (otherRuns.count(trimmed(own.symbolRuns[i])))
-            continue;
-        const std::int32_t uses = own.symbolRunCounts[i];
-        if (uses < 3)
-            continue;
-        total += frequencyPenalty(static_cast<double>(own.wordCount) / uses);
-    }
-    return total;
-}
 
 // The special-character lists hold each character once whatever its letter case; within the
 // codes they collect, these pairs differ only in case (S, OE and Z with a caron or ligature).
@@ -110,12 +93,6 @@ unsigned char caseFoldedSpecial(char c)
     case 158: return 142;
     default: return code(c);
     }
-}
-
-bool isPlainCharacter(char c)
-{
-    return isLetter(c) || isDigit(c) || c == ' ' || c == '\r' || c == '\n' || c == '-' || c == '.' || c == ','
-        || c == '?';
 }
 
 } // namespace
@@ -211,23 +188,36 @@ std::int32_t phraseRatePoints(const TextProfile& first, const TextProfile& secon
     return oneSidedPoints(first.phraseCount, second.phraseCount, 3, first, second);
 }
 
+std::int32_t unsharedRunPenalty(std::int32_t wordCount, std::int32_t uses)
+{
+    return uses < 3 ? 0 : frequencyPenalty(static_cast<double>(wordCount) / uses);
+}
+
 std::int32_t unsharedSymbolRunPoints(const TextProfile& first, const TextProfile& second)
 {
-    return unmatchedRunPenalty(first, second) + unmatchedRunPenalty(second, first);
+    // Every run used three or more times is penalised unless the other text uses it too: the
+    // penalties of all runs, less those of the shared runs, found from the smaller list. Symbol
+    // runs hold no character that trimming removes, so looking up the run as it stands answers
+    // the trimmed look-up.
+    const bool firstSmaller = first.symbolRuns.size() <= second.symbolRuns.size();
+    const TextProfile& smaller = firstSmaller ? first : second;
+    const TextProfile& larger = firstSmaller ? second : first;
+    std::int32_t total = first.symbolRunPenaltyTotal + second.symbolRunPenaltyTotal;
+    for (std::size_t i = 0; i < smaller.symbolRuns.size(); ++i) {
+        if (const auto j = findInOrder(larger.symbolRuns, larger.symbolRunOrder, smaller.symbolRuns[i]))
+            total -= smaller.symbolRunPenalties[i] + larger.symbolRunPenalties[*j];
+    }
+    return total;
 }
 
 std::int32_t ampersandPoints(const TextProfile& first, const TextProfile& second)
 {
-    const bool both
-        = first.text.find('&') != std::string::npos && second.text.find('&') != std::string::npos;
-    return both ? 15 : 0;
+    return first.usesAmpersand && second.usesAmpersand ? 15 : 0;
 }
 
 std::int32_t plainCharsetPoints(const TextProfile& first, const TextProfile& second)
 {
-    const bool plain = std::all_of(first.text.begin(), first.text.end(), isPlainCharacter)
-        && std::all_of(second.text.begin(), second.text.end(), isPlainCharacter);
-    return plain ? 15 : 0;
+    return first.plainCharset && second.plainCharset ? 15 : 0;
 }
 
 std::int32_t specialCharPoints(const TextProfile& first, const TextProfile& second)

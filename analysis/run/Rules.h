@@ -33,4 +33,8 @@ std::int32_t specialCharPoints(const TextProfile& first, const TextProfile& seco
 std::int32_t lowercaseIPoints(const TextProfile& first, const TextProfile& second);
 std::int32_t sharedUnknownWordPoints(std::size_t sharedUnknownWordCount);
 
+// The penalty a symbol run used that many times in a text of that many words gets when the other
+// text never uses it; 0 below three uses.
+std::int32_t unsharedRunPenalty(std::int32_t wordCount, std::int32_t uses);
+
 } // namespace quendry

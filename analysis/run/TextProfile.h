@@ -1,9 +1,12 @@
 #pragma once
 
 #include "analysis/features/Contractions.h"
+#include "analysis/features/Habits.h"
 #include "analysis/profile/Characters.h"
+#include "analysis/profile/RepeatedMarks.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace quendry {
 
@@ -51,7 +54,29 @@ struct TextProfile {
     // line breaks kept.
     std::string text;
 
+    // What the comparison step reads besides the values above, built from them and the text by
+    // indexProfile once every pass has run, so that comparing two profiles never goes through
+    // either text.
+    std::vector<std::uint32_t> unknownWordOrder; // positions in unknownWords, in the order of the words
+    std::vector<std::uint32_t> capsWordOrder;    // positions in capsWords, likewise
+    std::vector<std::uint32_t> symbolRunOrder;   // positions in symbolRuns, likewise
+    std::vector<std::int32_t> symbolRunPenalties; // parallel to symbolRuns: its penalty were it not shared
+    std::int32_t symbolRunPenaltyTotal = 0;
+    std::vector<MarkTotal> repeatedMarks;
+    std::vector<LoneSymbol> loneSymbols;
+    HyphenSpacing hyphenSpacing;
+    bool usesAmpersand = false;
+    bool plainCharset = false; // nothing but letters, digits, spaces, line breaks and - . , ?
+
     bool operator==(const TextProfile&) const = default;
 };
+
+// Builds the indexes above from the profile's values and text.
+void indexProfile(TextProfile& profile);
+
+// The position in `list` of `key`, found through `order` (the list's positions in the order of
+// their text), if the list holds it.
+std::optional<std::size_t> findInOrder(const StringList& list, const std::vector<std::uint32_t>& order,
+    std::string_view key);
 
 } // namespace quendry

@@ -106,6 +106,7 @@ TextProfile capsWords(StringList words, std::vector<std::int32_t> counts)
     TextProfile p;
     p.capsWords = std::move(words);
     p.capsWordCounts = std::move(counts);
+    indexProfile(p);
     return p;
 }
 
@@ -131,6 +132,7 @@ TextProfile runs(StringList symbolRuns)
     TextProfile p;
     p.symbolRunCounts.assign(symbolRuns.size(), 1);
     p.symbolRuns = std::move(symbolRuns);
+    indexProfile(p);
     return p;
 }
 

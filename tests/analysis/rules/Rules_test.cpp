@@ -215,6 +215,7 @@ TextProfile withRuns(std::int32_t words, StringList runs, std::vector<std::int32
     p.wordCount = words;
     p.symbolRuns = std::move(runs);
     p.symbolRunCounts = std::move(counts);
+    indexProfile(p);
     return p;
 }
 
@@ -236,6 +237,7 @@ TextProfile text(std::string content)
 {
     TextProfile p;
     p.text = std::move(content);
+    indexProfile(p);
     return p;
 }
 
