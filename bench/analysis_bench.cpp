@@ -150,6 +150,43 @@ void compareOneWithThousandProfiles(benchmark::State& state)
 }
 BENCHMARK(compareOneWithThousandProfiles)->Unit(benchmark::kMillisecond);
 
+// The heap a list of strings holds beyond its own size: the buffers of the strings too long to
+// be held inline.
+std::size_t heapBytes(const quendry::StringList& list)
+{
+    std::size_t bytes = list.capacity() * sizeof(std::string);
+    for (const std::string& item : list)
+        if (item.capacity() > std::string().capacity())
+            bytes += item.capacity() + 1;
+    return bytes;
+}
+
+template <typename T>
+std::size_t heapBytes(const std::vector<T>& list)
+{
+    return list.capacity() * sizeof(T);
+}
+
+// What a stored profile of a 5 KB text takes, its heap included, on average over 1,000 texts.
+void storedProfileSize(benchmark::State& state)
+{
+    const quendry::Analyzer analyzer;
+    const std::vector<std::string> texts = pieces(1000, 5000);
+    std::size_t total = 0;
+    for (const std::string& text : texts) {
+        const quendry::TextProfile p = analyzer.profile(text, dictionary());
+        total += sizeof p + p.text.capacity() + 1 + heapBytes(p.specialChars) + heapBytes(p.symbolRuns)
+            + heapBytes(p.symbolRunCounts) + heapBytes(p.capsWords) + heapBytes(p.capsWordCounts)
+            + heapBytes(p.unknownWords) + heapBytes(p.unknownWordOrder) + heapBytes(p.capsWordOrder)
+            + heapBytes(p.symbolRunOrder) + heapBytes(p.symbolRunPenalties) + heapBytes(p.repeatedMarks)
+            + heapBytes(p.loneSymbols);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(total);
+    state.counters["bytes"] = static_cast<double>(total) / static_cast<double>(texts.size());
+}
+BENCHMARK(storedProfileSize)->Iterations(1);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -1,7 +1,7 @@
 #include "analysis/profile/PatternMatcher.h"
 
 #include <algorithm>
-#include <map>
+#include <type_traits>
 
 namespace quendry {
 
@@ -20,50 +20,57 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
         ++m_classShift;
     m_classCount = std::size_t{1} << m_classShift;
 
-    // The trie, with -1 for a missing child.
-    std::vector<std::int32_t> children(m_classCount, -1);
-    std::vector<std::int32_t> terminal(1, -1);
-    std::map<std::string_view, std::uint32_t> firstCopy;
-    m_idOf.reserve(patterns.size());
-    for (std::size_t index = 0; index < patterns.size(); ++index) {
+    // The patterns in the order of their text, equal ones by their index: each pattern then
+    // shares with the one before it exactly the prefix the trie already holds along the last
+    // path, so the trie grows without a single look-up.
+    std::vector<std::uint32_t> sorted(patterns.size());
+    for (std::size_t index = 0; index < patterns.size(); ++index)
+        sorted[index] = static_cast<std::uint32_t>(index);
+    std::sort(sorted.begin(), sorted.end(), [&patterns](std::uint32_t a, std::uint32_t b) {
+        const int order = patterns[a].compare(patterns[b]);
+        return order != 0 ? order < 0 : a < b;
+    });
+
+    // The trie as lists of children; a node's class is that of the byte leading to it.
+    struct TrieNode {
+        std::int32_t firstChild = -1;
+        std::int32_t lastChild = -1;
+        std::int32_t nextSibling = -1;
+        std::int32_t terminal = -1; // the first pattern that ends here
+        std::uint32_t byteClass = 0;
+    };
+    std::vector<TrieNode> trie(1);
+    m_idOf.assign(patterns.size(), 0);
+    std::vector<std::uint32_t> path{0}; // the nodes along the previous pattern
+    const std::string* previous = nullptr;
+    std::uint32_t previousIndex = 0;
+    for (const std::uint32_t index : sorted) {
         const std::string& pattern = patterns[index];
-        const auto [known, inserted] = firstCopy.emplace(pattern, static_cast<std::uint32_t>(index));
-        m_idOf.push_back(known->second);
-        if (!inserted)
+        if (previous && *previous == pattern) {
+            m_idOf[index] = previousIndex;
             continue;
-        std::size_t node = 0;
-        for (const char c : pattern) {
-            std::int32_t& next = children[node * m_classCount + m_classOf[static_cast<unsigned char>(c)]];
-            if (next < 0) {
-                next = static_cast<std::int32_t>(terminal.size());
-                terminal.push_back(-1);
-                children.resize(children.size() + m_classCount, -1);
-            }
-            node = static_cast<std::size_t>(children[node * m_classCount + m_classOf[static_cast<unsigned char>(c)]]);
         }
-        terminal[node] = static_cast<std::int32_t>(index);
-    }
-    // Nodes are numbered breadth-first, so that the shallow nodes, where a scan spends most of
-    // its time, lie together in memory.
-    {
-        std::vector<std::size_t> order{0}; // the nodes breadth-first
-        for (std::size_t head = 0; head < order.size(); ++head)
-            for (std::size_t c = 0; c < m_classCount; ++c)
-                if (const std::int32_t child = children[order[head] * m_classCount + c]; child > 0)
-                    order.push_back(static_cast<std::size_t>(child));
-        std::vector<std::int32_t> renumbered(order.size());
-        for (std::size_t k = 0; k < order.size(); ++k)
-            renumbered[order[k]] = static_cast<std::int32_t>(k);
-        std::vector<std::int32_t> orderedChildren(children.size(), -1);
-        std::vector<std::int32_t> orderedTerminal(terminal.size());
-        for (std::size_t k = 0; k < order.size(); ++k) {
-            for (std::size_t c = 0; c < m_classCount; ++c)
-                if (const std::int32_t child = children[order[k] * m_classCount + c]; child > 0)
-                    orderedChildren[k * m_classCount + c] = renumbered[static_cast<std::size_t>(child)];
-            orderedTerminal[k] = terminal[order[k]];
+        std::size_t shared = 0;
+        if (previous)
+            while (shared < previous->size() && shared < pattern.size() && (*previous)[shared] == pattern[shared])
+                ++shared;
+        path.resize(shared + 1);
+        for (std::size_t k = shared; k < pattern.size(); ++k) {
+            const auto parent = static_cast<std::size_t>(path.back());
+            const auto node = static_cast<std::int32_t>(trie.size());
+            trie.push_back({});
+            trie.back().byteClass = m_classOf[static_cast<unsigned char>(pattern[k])];
+            if (trie[parent].lastChild >= 0)
+                trie[static_cast<std::size_t>(trie[parent].lastChild)].nextSibling = node;
+            else
+                trie[parent].firstChild = node;
+            trie[parent].lastChild = node;
+            path.push_back(static_cast<std::uint32_t>(node));
         }
-        children = std::move(orderedChildren);
-        terminal = std::move(orderedTerminal);
+        trie[path.back()].terminal = static_cast<std::int32_t>(index);
+        m_idOf[index] = index;
+        previous = &pattern;
+        previousIndex = index;
     }
 
     m_lengths.resize(patterns.size());
@@ -72,55 +79,54 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
         m_longest = std::max(m_longest, m_lengths[index]);
     }
 
-    // Breadth-first, so that a node's failure is complete before its children need it: a missing
-    // child becomes the failure's transition, and the output chain continues at the failure.
-    const std::size_t nodes = terminal.size();
-    m_next.assign(nodes * m_classCount, 0);
-    m_output.assign(nodes, -1);
-    m_outputNext.assign(nodes, 0);
-    m_pattern.assign(nodes, 0);
-    m_depth.assign(nodes, 0);
-    std::vector<std::uint32_t> failure(nodes, 0);
-    std::vector<std::uint32_t> queue;
-    for (std::size_t c = 0; c < m_classCount; ++c) {
-        const std::int32_t child = children[c];
-        if (child > 0) {
-            m_next[c] = static_cast<std::uint32_t>(child);
-            m_depth[static_cast<std::size_t>(child)] = 1;
-            queue.push_back(static_cast<std::uint32_t>(child));
-        }
-    }
-    for (std::size_t head = 0; head < queue.size(); ++head) {
-        const std::uint32_t node = queue[head];
-        const std::uint32_t fail = failure[node];
-        if (terminal[node] >= 0) {
-            m_pattern[node] = static_cast<std::uint32_t>(terminal[node]);
-            m_output[node] = static_cast<std::int32_t>(node);
-        } else {
-            m_output[node] = m_output[fail];
-        }
-        m_outputNext[node] = fail;
-        for (std::size_t c = 0; c < m_classCount; ++c) {
-            const std::int32_t child = children[node * m_classCount + c];
-            if (child > 0) {
-                failure[static_cast<std::size_t>(child)] = m_next[fail * m_classCount + c];
-                m_next[node * m_classCount + c] = static_cast<std::uint32_t>(child);
-                m_depth[static_cast<std::size_t>(child)] = m_depth[node] + 1;
-                queue.push_back(static_cast<std::uint32_t>(child));
-            } else {
-                m_next[node * m_classCount + c] = m_next[fail * m_classCount + c];
+    // The automaton as a table, built breadth-first, so that a node's failure is complete before
+    // its children need it: a missing child becomes the failure's transition, and the output chain
+    // continues at the failure. Nodes are numbered breadth-first too, so that the shallow nodes,
+    // where a scan spends most of its time, lie together in memory. A node's failure and outputs
+    // are known as soon as it is reached, so each transition carries its output flag when written.
+    const std::size_t nodes = trie.size();
+    const auto build = [&](auto& table, auto flag) {
+        using Entry = typename std::remove_reference_t<decltype(table)>::value_type;
+        std::vector<std::uint32_t> order{0};
+        order.reserve(nodes);
+        std::vector<std::uint32_t> numberOf(nodes, 0);
+        for (std::size_t head = 0; head < order.size(); ++head)
+            for (std::int32_t child = trie[order[head]].firstChild; child >= 0;
+                 child = trie[static_cast<std::size_t>(child)].nextSibling) {
+                numberOf[static_cast<std::size_t>(child)] = static_cast<std::uint32_t>(order.size());
+                order.push_back(static_cast<std::uint32_t>(child));
+            }
+        table.assign(nodes << m_classShift, 0);
+        m_output.assign(nodes, -1);
+        m_outputNext.assign(nodes, 0);
+        m_pattern.assign(nodes, 0);
+        m_depth.assign(nodes, 0);
+        const auto mask = static_cast<Entry>(~flag);
+        for (std::size_t k = 0; k < nodes; ++k) {
+            Entry* row = table.data() + (k << m_classShift);
+            if (k > 0)
+                std::copy_n(table.data() + (std::size_t{m_outputNext[k]} << m_classShift), m_classCount, row);
+            for (std::int32_t child = trie[order[k]].firstChild; child >= 0;
+                 child = trie[static_cast<std::size_t>(child)].nextSibling) {
+                const TrieNode& node = trie[static_cast<std::size_t>(child)];
+                const std::uint32_t number = numberOf[static_cast<std::size_t>(child)];
+                const std::uint32_t fail = k == 0 ? 0 : static_cast<std::uint32_t>(row[node.byteClass] & mask);
+                m_outputNext[number] = fail;
+                m_depth[number] = m_depth[k] + 1;
+                if (node.terminal >= 0) {
+                    m_pattern[number] = static_cast<std::uint32_t>(node.terminal);
+                    m_output[number] = static_cast<std::int32_t>(number);
+                } else {
+                    m_output[number] = m_output[fail];
+                }
+                row[node.byteClass] = static_cast<Entry>(number | (m_output[number] >= 0 ? flag : 0));
             }
         }
-    }
-    for (std::uint32_t& target : m_next)
-        if (m_output[target] >= 0)
-            target |= hasOutput;
-    if (nodes < 0x8000) {
-        m_next16.reserve(m_next.size());
-        for (const std::uint32_t target : m_next)
-            m_next16.push_back(static_cast<std::uint16_t>((target & ~hasOutput) | ((target & hasOutput) ? 0x8000u : 0u)));
-        m_next = {};
-    }
+    };
+    if (nodes < 0x8000)
+        build(m_next16, std::uint16_t{0x8000});
+    else
+        build(m_next, hasOutput);
 }
 
 } // namespace quendry

@@ -57,6 +57,32 @@ TEST(PatternMatcher, reportsEveryOccurrenceInOrderOfItsEnd)
     }
 }
 
+// More nodes than the compact table can number: the automaton keeps the wide table, with the
+// same results. Patterns are given out of order, with copies, prefixes of one another among them.
+TEST(PatternMatcher, largePatternSetsFindTheSameOccurrences)
+{
+    std::mt19937 random(11);
+    std::vector<std::string> patterns;
+    for (int i = 0; i < 8000; ++i) {
+        std::string pattern;
+        for (std::size_t length = 6 + random() % 9; pattern.size() < length;)
+            pattern += "abcdefgh"[random() % 8];
+        patterns.push_back(pattern);
+        if (i % 10 == 0)
+            patterns.push_back(pattern.substr(0, pattern.size() / 3));
+    }
+    patterns.push_back(patterns[5]);
+    const PatternMatcher matcher(patterns);
+    std::string text;
+    for (int i = 0; i < 3000; ++i)
+        text += "abcdefgh "[random() % 9];
+    std::vector<Occurrence> reported;
+    matcher.scan(text, [&](std::uint32_t id, std::size_t start) { reported.emplace_back(start + patterns[id].size(), id, start); });
+    std::sort(reported.begin(), reported.end());
+    EXPECT_EQ(reported, naiveOccurrences(patterns, matcher, text));
+    EXPECT_EQ(matcher.idOf().back(), 5u);
+}
+
 TEST(PatternMatcher, walksFromOnePlaceOnly)
 {
     const std::vector<std::string> patterns{"ab", "abc", "b", "bc"};
