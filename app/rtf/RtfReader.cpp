@@ -21,6 +21,7 @@ enum class Word {
     Font,
     FontSize,
     Colour,
+    Background,
     Red,
     Green,
     Blue,
@@ -69,6 +70,7 @@ constexpr std::array wordTable = std::to_array<WordEntry>({
     {"bullet", Word::Character, 0x2022},
     {"buptim", Word::Skip},
     {"category", Word::Skip},
+    {"cb", Word::Background},
     {"cell", Word::Character, u'\t'},
     {"cf", Word::Colour},
     {"colorschememapping", Word::Skip},
@@ -108,6 +110,7 @@ constexpr std::array wordTable = std::to_array<WordEntry>({
     {"headerf", Word::Skip},
     {"headerl", Word::Skip},
     {"headerr", Word::Skip},
+    {"highlight", Word::Background},
     {"i", Word::Italic},
     {"info", Word::Skip},
     {"keywords", Word::Skip},
@@ -191,10 +194,6 @@ const WordEntry* findWord(std::string_view name)
     return &*found;
 }
 
-// Font sizes in half points: 1638 points is the largest size word processors offer.
-constexpr int maxHalfPoints = 3276;
-constexpr int defaultHalfPoints = 24;
-
 char16_t windows1252Character(char byte)
 {
     return static_cast<char16_t>(windows1252ToUnicode(static_cast<unsigned char>(byte)));
@@ -210,7 +209,7 @@ bool RtfReader::isRtf(QByteArrayView data)
     return data.startsWith(QByteArrayView("{\\rtf"));
 }
 
-void RtfReader::read(QByteArrayView data, QTextDocument& document)
+RtfReader::Outcome RtfReader::read(QByteArrayView data, QTextDocument& document)
 {
     reset();
     const bool undoRedo = document.isUndoRedoEnabled();
@@ -222,19 +221,25 @@ void RtfReader::read(QByteArrayView data, QTextDocument& document)
     RtfTokenizer tokenizer(std::string_view(data.data(), static_cast<std::size_t>(data.size())));
     for (RtfToken token = tokenizer.next(); token.kind != RtfToken::Kind::End && !m_finished; token = tokenizer.next())
         handle(token);
-    if (m_started && !m_finished)
+    if (m_started && !m_finished) {
+        m_outcome.truncated = true;
         finish();
+    }
 
     m_cursor.endEditBlock();
     m_cursor = QTextCursor();
     document.setUndoRedoEnabled(undoRedo);
+    const Outcome outcome = m_outcome;
     reset();
+    return outcome;
 }
 
 void RtfReader::reset()
 {
     m_groups.clear();
     m_overflowDepth = 0;
+    m_overflowSkipFrom = 0;
+    m_outcome = {};
     m_fallbackToSkip = 0;
     m_started = false;
     m_finished = false;
@@ -265,7 +270,7 @@ void RtfReader::handle(const RtfToken& token)
         closeGroup();
         return;
     }
-    if (m_overflowDepth > 0)
+    if (m_overflowSkipFrom > 0)
         return;
 
     // After \uN, the next characters are the fallback for readers without Unicode: a control word,
@@ -283,10 +288,16 @@ void RtfReader::handle(const RtfToken& token)
 
     switch (token.kind) {
     case Kind::ControlWord:
-        handleControlWord(token.name, token.hasParameter, token.parameter);
+        if (m_overflowDepth > 0)
+            handleOverflowControlWord(token.name, token.hasParameter, token.parameter);
+        else
+            handleControlWord(token.name, token.hasParameter, token.parameter);
         break;
     case Kind::ControlSymbol:
-        handleControlSymbol(token.symbol);
+        if (m_overflowDepth > 0 && token.symbol == '*')
+            m_overflowSkipFrom = m_overflowDepth;
+        else
+            handleControlSymbol(token.symbol);
         break;
     case Kind::HexByte:
         handleCharacter(windows1252Character(static_cast<char>(token.byte)));
@@ -311,6 +322,7 @@ void RtfReader::openGroup()
     }
     if (m_overflowDepth > 0 || m_groups.size() >= static_cast<std::size_t>(maxGroupDepth)) {
         ++m_overflowDepth;
+        m_outcome.nestedTooDeep = true;
         return;
     }
     m_groups.push_back(m_groups.back());
@@ -320,6 +332,8 @@ void RtfReader::closeGroup()
 {
     m_fallbackToSkip = 0;
     if (m_overflowDepth > 0) {
+        if (m_overflowSkipFrom == m_overflowDepth)
+            m_overflowSkipFrom = 0;
         --m_overflowDepth;
         return;
     }
@@ -371,10 +385,14 @@ void RtfReader::handleControlWord(std::string_view name, bool hasParameter, int 
         }
         break;
     case Word::FontSize:
-        character.halfPoints = parameter > 0 ? std::min(parameter, maxHalfPoints) : defaultHalfPoints;
+        character.halfPoints = parameter > 0 ? std::clamp(parameter, minHalfPoints, maxHalfPoints) : 0;
         break;
     case Word::Colour:
         character.colour = hasParameter ? parameter : -1;
+        break;
+    case Word::Background:
+        // Colour 0 is the automatic colour, which for a background means none.
+        character.background = hasParameter && parameter > 0 ? parameter : -1;
         break;
     case Word::Red:
     case Word::Green:
@@ -434,6 +452,31 @@ void RtfReader::handleControlWord(std::string_view name, bool hasParameter, int 
         break;
     case Word::FallbackLength:
         group.fallbackLength = std::max(parameter, 0);
+        break;
+    }
+}
+
+// Past the nesting limit there is no group state to change, so only what stands for text counts;
+// a destination starts a stretch that is skipped until its group closes.
+void RtfReader::handleOverflowControlWord(std::string_view name, bool hasParameter, int parameter)
+{
+    if (state().destination == Destination::Skipped)
+        return;
+    const WordEntry* entry = findWord(name);
+    if (!entry)
+        return;
+    switch (entry->word) {
+    case Word::Skip:
+    case Word::FontTable:
+    case Word::ColourTable:
+        m_overflowSkipFrom = m_overflowDepth;
+        break;
+    case Word::Paragraph:
+    case Word::Character:
+    case Word::Unicode:
+        handleControlWord(name, hasParameter, parameter);
+        break;
+    default:
         break;
     }
 }
@@ -579,9 +622,14 @@ QTextCharFormat RtfReader::charFormat(const CharacterState& state) const
     const auto font = m_fonts.find(state.font < 0 ? m_defaultFont : state.font);
     if (font != m_fonts.end())
         format.setFontFamilies(QStringList{font->second});
-    format.setFontPointSize(state.halfPoints / 2.0);
+    if (state.halfPoints > 0)
+        format.setFontPointSize(state.halfPoints / 2.0);
     if (state.colour >= 0 && static_cast<std::size_t>(state.colour) < m_colours.size() && m_colours[state.colour])
         format.setForeground(*m_colours[state.colour]);
+    if (state.background >= 0 && static_cast<std::size_t>(state.background) < m_colours.size()
+        && m_colours[state.background]) {
+        format.setBackground(*m_colours[state.background]);
+    }
     if (state.bold)
         format.setFontWeight(QFont::Bold);
     if (state.italic)

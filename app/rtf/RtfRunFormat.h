@@ -4,11 +4,10 @@ namespace quendry {
 
 // The character formatting rich text gives a run of text, as the writer numbers it.
 struct RtfRunFormat {
-    static constexpr int defaultHalfPoints = 24;
-
     int font = 0;                         // index into the font table
-    int halfPoints = defaultHalfPoints;   // \fsN
+    int halfPoints = 0;                   // \fsN; 0: the reader's own default size
     int colour = 0;                       // index into the colour table; 0 is the automatic colour
+    int background = 0;                   // \highlightN; 0: no background
     bool bold = false;
     bool italic = false;
     bool underline = false;

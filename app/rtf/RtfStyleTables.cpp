@@ -11,9 +11,11 @@ namespace quendry {
 
 namespace {
 
-// 1638 points is the largest size word processors offer.
-constexpr int minHalfPoints = 1;
-constexpr int maxHalfPoints = 3276;
+// From 1 to 400 points: the sizes text in a pane can sensibly have.
+constexpr double minHalfPoints = 2;
+constexpr double maxHalfPoints = 800;
+// Pixel sizes are taken at the 96 dots per inch the panes are designed for.
+constexpr double halfPointsPerPixel = 1.5;
 
 } // namespace
 
@@ -28,11 +30,19 @@ RtfRunFormat RtfStyleTables::runFormat(const QTextCharFormat& format)
     const QFont font = format.font().resolve(m_defaultFont);
     RtfRunFormat run;
     run.font = fontIndex(font.family());
-    // Fonts sized in pixels have no point size; they get the rich text default.
-    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : RtfRunFormat::defaultHalfPoints / 2.0;
-    run.halfPoints = static_cast<int>(std::lround(std::clamp(points * 2, double{minHalfPoints}, double{maxHalfPoints})));
+    // Text without a size of its own is written without one, so that it comes back in the size of
+    // the pane it is read into, as it was shown.
+    double halfPoints = 0;
+    if (format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() > 0)
+        halfPoints = format.fontPointSize() * 2;
+    else if (format.hasProperty(QTextFormat::FontPixelSize) && format.intProperty(QTextFormat::FontPixelSize) > 0)
+        halfPoints = format.intProperty(QTextFormat::FontPixelSize) * halfPointsPerPixel;
+    if (halfPoints > 0)
+        run.halfPoints = static_cast<int>(std::lround(std::clamp(halfPoints, minHalfPoints, maxHalfPoints)));
     if (format.foreground().style() != Qt::NoBrush)
         run.colour = colourIndex(format.foreground().color().rgb() & RGB_MASK);
+    if (format.background().style() != Qt::NoBrush)
+        run.background = colourIndex(format.background().color().rgb() & RGB_MASK);
     run.bold = font.weight() >= QFont::DemiBold;
     run.italic = font.italic();
     run.underline = font.underline();

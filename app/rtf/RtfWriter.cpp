@@ -18,9 +18,12 @@ void writeRunFormat(RtfOutput& out, const RtfRunFormat& run)
 {
     out.word("plain");
     out.word("f", run.font);
-    out.word("fs", run.halfPoints);
+    if (run.halfPoints > 0)
+        out.word("fs", run.halfPoints);
     if (run.colour > 0)
         out.word("cf", run.colour);
+    if (run.background > 0)
+        out.word("highlight", run.background);
     if (run.bold)
         out.word("b");
     if (run.italic)

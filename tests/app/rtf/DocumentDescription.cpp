@@ -48,13 +48,16 @@ std::string explicitProperties(const QTextCharFormat& format)
         add("s");
     if (format.foreground().style() != Qt::NoBrush)
         add(colourName(format.foreground().color()));
+    if (format.background().style() != Qt::NoBrush)
+        add("bg" + colourName(format.background().color()));
     return properties;
 }
 
 std::string resolvedProperties(const QTextCharFormat& format, const QFont& defaultFont)
 {
     const QFont font = format.font().resolve(defaultFont);
-    std::string properties = font.family().toStdString() + ' ' + points(font.pointSizeF());
+    std::string properties = font.family().toStdString() + ' '
+        + (font.pointSizeF() > 0 ? points(font.pointSizeF()) : std::to_string(font.pixelSize()) + "px");
     if (font.weight() >= QFont::DemiBold)
         properties += " b";
     if (font.italic())
@@ -65,6 +68,8 @@ std::string resolvedProperties(const QTextCharFormat& format, const QFont& defau
         properties += " s";
     properties += ' ';
     properties += format.foreground().style() != Qt::NoBrush ? colourName(format.foreground().color()) : "auto";
+    if (format.background().style() != Qt::NoBrush)
+        properties += " bg" + colourName(format.background().color());
     return properties;
 }
 

@@ -92,39 +92,42 @@ TEST(RtfReader, readsText)
 TEST(RtfReader, readsFormatting)
 {
     const ReadCase cases[] = {
-        {"default size is 12 points", R"({\rtf1 x})", "[12]x"},
+        {"without \\fs the text keeps the size of the document it goes into", R"({\rtf1 x})", "[]x"},
         {"font table with entry groups",
          R"({\rtf1{\fonttbl{\f0\fswiss\fcharset0 Arial;}{\f1\froman\fprq2 Times New Roman;}}\f0\fs20 a\f1\fs28 b})",
          "[Arial 10]a[Times New Roman 14]b"},
-        {"font table without entry groups", R"({\rtf1{\fonttbl\f0\fnil Courier New;\f1\fnil Arial;}\f1 x})", "[Arial 12]x"},
-        {"font entry without a semicolon", R"({\rtf1{\fonttbl{\f0 Arial}}\f0 x})", "[Arial 12]x"},
-        {"\\deff names the default font", R"({\rtf1\deff1{\fonttbl{\f0 A;}{\f1 B;}}x\f0 y})", "[B 12]x[A 12]y"},
-        {"an unknown font number sets no family", R"({\rtf1{\fonttbl{\f0 A;}}\f5 x})", "[12]x"},
+        {"font table without entry groups", R"({\rtf1{\fonttbl\f0\fnil Courier New;\f1\fnil Arial;}\f1 x})", "[Arial]x"},
+        {"font entry without a semicolon", R"({\rtf1{\fonttbl{\f0 Arial}}\f0 x})", "[Arial]x"},
+        {"\\deff names the default font", R"({\rtf1\deff1{\fonttbl{\f0 A;}{\f1 B;}}x\f0 y})", "[B]x[A]y"},
+        {"an unknown font number sets no family", R"({\rtf1{\fonttbl{\f0 A;}}\f5 x})", "[]x"},
         {"alternative names and panose data are skipped",
          R"({\rtf1{\fonttbl{\f0\fnil{\*\panose 020b0604020202020204}Ar{\*\falt Other}ial;}}\f0 x})",
-         "[Arial 12]x"},
-        {"escaped font names", R"({\rtf1{\fonttbl{\f0 Caf\'e9 \u937?;}}\f0 x})", "[Café Ω 12]x"},
+         "[Arial]x"},
+        {"escaped font names", R"({\rtf1{\fonttbl{\f0 Caf\'e9 \u937?;}}\f0 x})", "[Café Ω]x"},
         {"colours",
          R"({\rtf1{\colortbl;\red255\green0\blue0;\red0\green0\blue255;}\cf1 r\cf2 b\cf0 a\cf9 z})",
-         "[12 #ff0000]r[12 #0000ff]b[12]az"},
-        {"colour components are clamped", R"({\rtf1{\colortbl;\red999\green-5\blue128;}\cf1 x})", "[12 #ff0080]x"},
-        {"a colour entry without a semicolon", R"({\rtf1{\colortbl;\red0\green128\blue0}\cf1 x})", "[12 #008000]x"},
+         "[#ff0000]r[#0000ff]b[]az"},
+        {"colour components are clamped", R"({\rtf1{\colortbl;\red999\green-5\blue128;}\cf1 x})", "[#ff0080]x"},
+        {"a colour entry without a semicolon", R"({\rtf1{\colortbl;\red0\green128\blue0}\cf1 x})", "[#008000]x"},
         {"bold, italic, underline, strike-out",
          R"({\rtf1 \b b\b0\i i\i0\ul u\ulnone\strike s\strike0 n})",
-         "[12 b]b[12 i]i[12 u]u[12 s]s[12]n"},
-        {"switches with 1 and 0", R"({\rtf1 \b1 b\b0 n\ul1 u\ul0 n})", "[12 b]b[12]n[12 u]u[12]n"},
-        {"underline styles", R"({\rtf1 \uldb d\ulnone\ulw w\ulnone\ulwave v})", "[12 u]dwv"},
-        {"groups scope formatting", R"({\rtf1 a{\b b{\i c}d}e})", "[12]a[12 b]b[12 b i]c[12 b]d[12]e"},
+         "[b]b[i]i[u]u[s]s[]n"},
+        {"switches with 1 and 0", R"({\rtf1 \b1 b\b0 n\ul1 u\ul0 n})", "[b]b[]n[u]u[]n"},
+        {"underline styles", R"({\rtf1 \uldb d\ulnone\ulw w\ulnone\ulwave v})", "[u]dwv"},
+        {"groups scope formatting", R"({\rtf1 a{\b b{\i c}d}e})", "[]a[b]b[b i]c[b]d[]e"},
         {"\\plain resets character formatting",
          R"({\rtf1{\fonttbl{\f0 A;}{\f1 B;}}{\colortbl;\red1\green2\blue3;}\f1\fs40\cf1\b\i\ul x\plain y})",
-         "[B 20 b i u #010203]x[A 12]y"},
-        {"sizes are clamped", R"({\rtf1 \fs1 a\fs99999 b\fs0 c\fs-4 d})", "[0.5]a[1638]b[12]cd"},
+         "[B 20 b i u #010203]x[A]y"},
+        {"sizes are kept between 1 and 400 points", R"({\rtf1 \fs1 a\fs999999999 b\fs800 c\fs0 d\fs-4 e\fs24 f\fs g})",
+         "[1]a[400]bc[]de[12]f[]g"},
+        {"background colours", R"({\rtf1{\colortbl;\red255\green255\blue0;}\highlight1 h\highlight0 n\cb1 c\cb0 n})",
+         "[bg#ffff00]h[]n[bg#ffff00]c[]n"},
         {"alignment",
          R"({\rtf1\pard\qc a\par\pard b\par\qr c\par\qj d\par\ql e})",
-         "<centre>[12]a | [12]b | <right>[12]c | <justify>[12]d | [12]e"},
-        {"the alignment at the paragraph mark counts", R"({\rtf1 a\qc\par\pard b})", "<centre>[12]a | [12]b"},
-        {"alignment lasts until \\pard", R"({\rtf1\qr a\par b})", "<right>[12]a | <right>[12]b"},
-        {"the last paragraph takes the alignment in force at the end", R"({\rtf1 a\par\qr b})", "[12]a | <right>[12]b"},
+         "<centre>[]a | []b | <right>[]c | <justify>[]d | []e"},
+        {"the alignment at the paragraph mark counts", R"({\rtf1 a\qc\par\pard b})", "<centre>[]a | []b"},
+        {"alignment lasts until \\pard", R"({\rtf1\qr a\par b})", "<right>[]a | <right>[]b"},
+        {"the last paragraph takes the alignment in force at the end", R"({\rtf1 a\par\qr b})", "[]a | <right>[]b"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(readDescription(c.rtf), c.expected) << c.description;
@@ -210,6 +213,37 @@ TEST(RtfReader, readsWordProcessorDocuments)
         EXPECT_EQ(readDescription(c.rtf), c.expected) << c.description;
 }
 
+// The reader says when the document holds less than the file, so that the file can be kept.
+TEST(RtfReader, saysWhenItCouldNotReadEverything)
+{
+    const std::string deep(300, '{');
+    const std::string deepEnd(300, '}');
+    const struct {
+        const char* description;
+        std::string rtf;
+        bool nestedTooDeep;
+        bool truncated;
+        std::string expected;
+    } cases[] = {
+        {"a whole document", R"({\rtf1 a{\b b}})", false, false, "[]a[b]b"},
+        {"bytes after the end do not count", R"({\rtf1 a}{\b junk)", false, false, "[]a"},
+        {"nesting at the limit", "{\\rtf1" + std::string(RtfReader::maxGroupDepth - 1, '{') + "a"
+             + std::string(RtfReader::maxGroupDepth - 1, '}') + "}", false, false, "[]a"},
+        {"cut short", R"({\rtf1 a{\b b)", false, true, "[]a[b]b"},
+        {"nested too deep: the text stays, the deeper formatting goes",
+         "{\\rtf1{\\i" + deep + "\\b x" + deepEnd + "}y}", true, false, "[i]x[]y"},
+        {"both", "{\\rtf1 a" + deep + "b", true, true, "[]ab"},
+    };
+    for (const auto& c : cases) {
+        QTextDocument document;
+        const RtfReader::Outcome outcome = RtfReader().read(QByteArray::fromStdString(c.rtf), document);
+        EXPECT_EQ(outcome.nestedTooDeep, c.nestedTooDeep) << c.description;
+        EXPECT_EQ(outcome.truncated, c.truncated) << c.description;
+        EXPECT_EQ(outcome.complete(), !c.nestedTooDeep && !c.truncated) << c.description;
+        EXPECT_EQ(test::describe(document), c.expected) << c.description;
+    }
+}
+
 // Hostile or broken input: each must finish quickly, without a crash, holding what could be read.
 TEST(RtfReader, survivesHostileInput)
 {
@@ -225,13 +259,16 @@ TEST(RtfReader, survivesHostileInput)
             everyByte += static_cast<char>((byte * 7 + round) & 0xFF);
     }
     const ReadCase cases[] = {
-        {"deep nesting left open", "{\\rtf1 a" + repeated("{", 100000) + "b", "a"},
-        {"deep nesting closed", "{\\rtf1 a" + repeated("{", 100000) + "b" + repeated("}", 100000) + "c}", "ac"},
+        {"deep nesting left open keeps its text", "{\\rtf1 a" + repeated("{", 100000) + "b", "ab"},
+        {"deep nesting closed", "{\\rtf1 a" + repeated("{", 100000) + "b" + repeated("}", 100000) + "c}", "abc"},
         {"text at the deepest kept level", "{\\rtf1" + repeated("{", RtfReader::maxGroupDepth - 1) + "a" + repeated("}", RtfReader::maxGroupDepth - 1) + "b}", "ab"},
-        {"text one level deeper", "{\\rtf1" + repeated("{", RtfReader::maxGroupDepth) + "a" + repeated("}", RtfReader::maxGroupDepth) + "b}", "b"},
+        {"text one level deeper", "{\\rtf1" + repeated("{", RtfReader::maxGroupDepth) + "a" + repeated("}", RtfReader::maxGroupDepth) + "b}", "ab"},
         {"formatting past the nesting cap does not leak",
-         "{\\rtf1" + repeated("{", 300) + "\\b x" + repeated("}", 300) + "y}", "y"},
+         "{\\rtf1" + repeated("{", 300) + "\\b x" + repeated("}", 300) + "y}", "xy"},
         {"deep optional destinations", "{\\rtf1 a" + repeated("{\\*\\x ", 100000) + "b", "a"},
+        {"deep destinations and their text are skipped, what follows them is not",
+         "{\\rtf1" + repeated("{", 300) + "a{\\fonttbl{\\f0 F;}}{\\*\\x y{z}}{\\pict 0a}b\\par c\\u937?" + repeated("}", 300) + "d}",
+         "ab\ncΩd"},
         {"closing braces only", repeated("}", 100000), ""},
         {"more closing than opening braces", "{\\rtf1 a}}}}}b", "a"},
         {"unterminated document", "{\\rtf1 abc", "abc"},

@@ -104,7 +104,7 @@ TEST(RtfWriter, roundTripsTextAndFormatting)
         {"text right after a control word",
          {{{{"a", {}, 0, {}, true}, {"123"}, {" x", {}, 0, {}, false, true}, {"-y", {}, 0, {}, false, false, true}}}}},
         {"fonts and sizes",
-         {{{{"a", "Arial", 10}, {"b", "Times New Roman", 7.5}, {"c", "Courier New", 72}, {"d"}, {"e", "Arial", 0.5}}}}},
+         {{{{"a", "Arial", 10}, {"b", "Times New Roman", 7.5}, {"c", "Courier New", 72}, {"d"}, {"e", "Arial", 400}}}}},
         {"font names that need escapes", {{{{"a", "Odd;Name{x}\\"}, {"b", QStringLiteral("M\u00e9nlo \u03A9")}}}}},
         {"colours", {{{{"r", {}, 0, red}, {"b", {}, 0, blue}, {"r", {}, 0, red}, {"k", {}, 0, black}, {"auto"}}}}},
         {"bold, italic, underline and strike-out",
@@ -172,11 +172,60 @@ TEST(RtfWriter, escapesText)
         QTextDocument document;
         build(document, {{{{c.text}}}});
         const QByteArray rtf = RtfWriter().write(document);
-        const QByteArray runStart = "\\pard\\plain\\f0\\fs22";
+        const QByteArray runStart = "\\pard\\plain\\f0";
         const qsizetype at = rtf.indexOf(runStart);
         ASSERT_GE(at, 0) << c.description << '\n' << rtf.toStdString();
         EXPECT_EQ(rtf.mid(at + runStart.size()).chopped(1).toStdString(), c.expected) << c.description;
     }
+}
+
+// Text without a size of its own is written without one, so that it comes back in the size of the
+// pane it is read into; sizes of its own are kept between 1 and 400 points, pixels counted at 96
+// dots per inch.
+TEST(RtfWriter, writesSizes)
+{
+    auto pointSize = [](double points) {
+        QTextCharFormat format;
+        format.setFontPointSize(points);
+        return format;
+    };
+    auto pixelSize = [](int pixels) {
+        QTextCharFormat format;
+        format.setProperty(QTextFormat::FontPixelSize, pixels);
+        return format;
+    };
+    const struct {
+        const char* description;
+        QTextCharFormat format;
+        const char* expected; // the run's control words
+    } cases[] = {
+        {"no size of its own", QTextCharFormat(), "\\plain\\f0 x"},
+        {"points", pointSize(10.5), "\\plain\\f0\\fs21 x"},
+        {"pixels", pixelSize(20), "\\plain\\f0\\fs30 x"},
+        {"too small", pointSize(0.25), "\\plain\\f0\\fs2 x"},
+        {"too large", pointSize(5000), "\\plain\\f0\\fs800 x"},
+        {"too many pixels", pixelSize(100000), "\\plain\\f0\\fs800 x"},
+    };
+    for (const auto& c : cases) {
+        QTextDocument document;
+        QTextCursor(&document).insertText(QStringLiteral("x"), c.format);
+        const QByteArray rtf = RtfWriter().write(document);
+        EXPECT_TRUE(rtf.contains(c.expected)) << c.description << '\n' << rtf.toStdString();
+    }
+}
+
+TEST(RtfWriter, roundTripsBackgroundColours)
+{
+    QTextDocument original;
+    QTextCursor cursor(&original);
+    QTextCharFormat marked;
+    marked.setBackground(QColor(255, 255, 0));
+    cursor.insertText(QStringLiteral("marked"), marked);
+    cursor.insertText(QStringLiteral(" plain"), QTextCharFormat());
+    QTextDocument reread;
+    RtfReader().read(RtfWriter().write(original), reread);
+    EXPECT_EQ(test::describeResolved(reread), test::describeResolved(original));
+    EXPECT_NE(test::describeResolved(reread).find("bg#ffff00]marked"), std::string::npos) << test::describeResolved(reread);
 }
 
 TEST(RtfWriter, writesTablesOfTheFontsAndColoursUsed)

@@ -23,7 +23,7 @@ TEST(TextLoading, readsRichOrPlainText)
         {"a lone CR", "a\rb", "a\nb"},
         {"empty lines", "a\r\n\r\nb", "a\n\nb"},
         {"Windows-1252 bytes", "caf\xe9 \x80 \x93q\x94", "café € “q”"},
-        {"bytes that look like UTF-8 are still Windows-1252", "caf\xc3\xa9", "cafÃ©"},
+        {"UTF-8 comes before Windows-1252", "na\xc3\xafve caf\xc3\xa9 \xe2\x80\x9cq\xe2\x80\x9d \xd0\x96", "naïve café “q” Ж"},
         {"tabs stay", "a\tb", "a\tb"},
         {"empty file", "", ""},
         {"rich text", "{\\rtf1\\ansi caf\\'e9\\par x}", "café\nx"},
