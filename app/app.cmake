@@ -9,7 +9,11 @@ add_library(quendry_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/ComparisonTask.h
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/MainWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/MainWindow.h
+  ${CMAKE_CURRENT_LIST_DIR}/mainwindow/OverlongWordWrap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainwindow/OverlongWordWrap.h
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/Pane.h
+  ${CMAKE_CURRENT_LIST_DIR}/mainwindow/PaneEditor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainwindow/PaneEditor.h
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/PaneFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/PaneFile.h
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/PaneText.cpp
@@ -20,6 +24,8 @@ add_library(quendry_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/ResultGauge.h
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/StatusPicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/StatusPicture.h
+  ${CMAKE_CURRENT_LIST_DIR}/mainwindow/StoredPane.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainwindow/StoredPane.h
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/TextPane.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/TextPane.h
   ${CMAKE_CURRENT_LIST_DIR}/mainwindow/ThemeManager.cpp
@@ -34,6 +40,10 @@ add_library(quendry_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/settings/SettingsStore.h
   ${CMAKE_CURRENT_LIST_DIR}/shell/DialogPlacement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell/DialogPlacement.h
+  ${CMAKE_CURRENT_LIST_DIR}/shell/DesktopOpener.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shell/DesktopOpener.h
+  ${CMAKE_CURRENT_LIST_DIR}/shell/FileDialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shell/FileDialogs.h
   ${CMAKE_CURRENT_LIST_DIR}/shell/MessageBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell/MessageBox.h
   ${CMAKE_CURRENT_LIST_DIR}/shell/ProgramFolder.cpp

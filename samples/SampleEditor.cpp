@@ -1,5 +1,7 @@
 #include "samples/SampleEditor.h"
 
+#include "app/mainwindow/OverlongWordWrap.h"
+
 #include <QContextMenuEvent>
 #include <QMenu>
 
@@ -12,6 +14,7 @@ SampleEditor::SampleEditor(QWidget* parent)
     font.setPixelSize(11);
     setFont(font);
     setAcceptRichText(true);
+    new OverlongWordWrap(this);
 }
 
 QMenu* SampleEditor::createContextMenu()

@@ -6,31 +6,28 @@
 #include "app/mainwindow/ResultExplanation.h"
 #include "app/mainwindow/ResultGauge.h"
 #include "app/mainwindow/StatusPicture.h"
+#include "app/mainwindow/StoredPane.h"
 #include "app/mainwindow/TextPane.h"
 #include "app/mainwindow/ThemeManager.h"
 #include "app/settings/ColorValue.h"
 #include "app/settings/SettingsDialog.h"
 #include "app/settings/SettingsStore.h"
+#include "app/shell/DesktopOpener.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -58,6 +55,8 @@ MainWindow::MainWindow(SettingsStore& settings, ProgramFolder folder, QWidget* p
     , m_settings(settings)
     , m_folder(std::move(folder))
     , m_themes(std::make_unique<ThemeManager>())
+    , m_storedPanes{std::make_unique<StoredPane>(m_folder.filePath(upperPaneFileName())),
+          std::make_unique<StoredPane>(m_folder.filePath(lowerPaneFileName()))}
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(caption());
@@ -124,15 +123,8 @@ void MainWindow::putTextInPane(Pane which, const QTextDocument* text)
 {
     TextPane& target = pane(which);
     target.setTextColor(ColorValue::fromRgb(0, 0, 0));
-    // One edit through a cursor, so that Undo brings back what the pane held before.
-    QTextCursor cursor(target.document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.removeSelectedText();
-    cursor.setBlockFormat(text->begin().blockFormat());
-    cursor.setBlockCharFormat(text->begin().charFormat());
-    cursor.insertFragment(QTextDocumentFragment(text));
-    cursor.endEditBlock();
+    // One edit, so that Undo brings back what the pane held before.
+    target.replaceContent(*text);
     applyStoredColors();
 }
 
@@ -172,8 +164,8 @@ void MainWindow::openSettings()
 
 void MainWindow::showHelp()
 {
-    // Whether the desktop manages to open it makes no difference here.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_folder.filePath(helpFileName())));
+    // Without a desktop program for pages, the page shows in a viewer of our own.
+    DesktopOpener::open(m_folder.filePath(helpFileName()), this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -360,18 +352,11 @@ void MainWindow::fillThemeSelector(const QString& storedSkin)
 
 void MainWindow::loadPanes()
 {
-    const std::pair<Pane, QString> files[] = {{Pane::Upper, upperPaneFileName()}, {Pane::Lower, lowerPaneFileName()}};
-    for (const auto& [which, name] : files) {
-        const QString path = m_folder.filePath(name);
-        if (!QFileInfo::exists(path))
-            continue;
+    for (const Pane which : {Pane::Upper, Pane::Lower}) {
         QTextDocument* document = pane(which).document();
-        if (const auto error = PaneFile::load(path, *document)) {
-            // The file stays as it is unless the user writes something into the pane.
-            m_paneLoadFailed[paneIndex(which)] = true;
-            MessageBox::error(this, *error);
-            continue;
-        }
+        // A file not read faithfully is kept before it is next replaced (StoredPane).
+        if (const auto problem = m_storedPanes[paneIndex(which)]->load(*document))
+            MessageBox::warning(this, *problem);
         document->clearUndoRedoStacks();
         document->setModified(false);
     }
@@ -397,12 +382,8 @@ void MainWindow::storeState()
 
 bool MainWindow::savePanes()
 {
-    const std::pair<Pane, QString> files[] = {{Pane::Upper, upperPaneFileName()}, {Pane::Lower, lowerPaneFileName()}};
-    for (const auto& [which, name] : files) {
-        const QTextDocument& document = *pane(which).document();
-        if (m_paneLoadFailed[paneIndex(which)] && document.isEmpty())
-            continue;
-        if (const auto error = PaneFile::save(m_folder.filePath(name), document)) {
+    for (const Pane which : {Pane::Upper, Pane::Lower}) {
+        if (const auto error = m_storedPanes[paneIndex(which)]->save(*pane(which).document())) {
             const QString question = *error + QStringLiteral("\n\nClose anyway? The text of this pane will be lost.");
             if (MessageBox::askYesNo(this, question) != MessageBox::Button::Yes)
                 return false;

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 class QComboBox;
@@ -18,6 +19,7 @@ class AnalysisRun;
 class ResultGauge;
 class SettingsStore;
 class StatusPicture;
+class StoredPane;
 class TextPane;
 class ThemeManager;
 
@@ -122,7 +124,8 @@ private:
     AnalysisRun* m_run = nullptr;
 
     int m_upperAreaHeight = 0;
-    bool m_paneLoadFailed[2] = {false, false};
+    // The files "Top.txt" and "Bottom.txt", for the upper and the lower pane.
+    std::array<std::unique_ptr<StoredPane>, 2> m_storedPanes;
     bool m_closeWhenIdle = false;
 };
 

@@ -1,24 +1,20 @@
 #include "app/mainwindow/PaneFile.h"
 
 #include "app/rtf/RtfWriter.h"
-#include "app/rtf/TextLoading.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSaveFile>
 
 namespace quendry {
 
 std::optional<QString> PaneFile::load(const QString& path, QTextDocument& document)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-    loadRichOrPlainText(document, bytes);
-    return std::nullopt;
+    return read(path, document).error;
+}
+
+TextFileReader::Result PaneFile::read(const QString& path, QTextDocument& document)
+{
+    return TextFileReader::read(path, document);
 }
 
 std::optional<QString> PaneFile::save(const QString& path, const QTextDocument& document)

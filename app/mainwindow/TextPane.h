@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QAction;
 class QMenu;
 class QTextDocument;
@@ -14,8 +16,9 @@ class QToolBar;
 namespace quendry {
 
 // One text pane of the main window: a rich-text editor with its toolbar (clear, copy, paste, undo,
-// save as sample) and its context menu. The pane keeps its text colour as a ColorValue so that a
-// desktop colour follows the theme.
+// open, save as, save as sample) and its context menu. The pane keeps its text colour as a
+// ColorValue so that a desktop colour follows the theme. Files dropped onto the editor are opened
+// as by "Open...".
 class TextPane : public QWidget {
     Q_OBJECT
 
@@ -40,6 +43,20 @@ public:
 
     // Empties the pane as one edit that can be undone.
     void clearText();
+    // Replaces the pane's whole content with the document's, text and formatting, as one edit that
+    // can be undone.
+    void replaceContent(const QTextDocument& source);
+    // Reads a text file (TextFileReader) and puts it into the pane as one edit that can be undone.
+    // A file that cannot be read leaves the pane as it was; the user is told, with the file's name,
+    // also when it could be read only in part. False when nothing was put into the pane.
+    bool openFile(const QString& path);
+    // "Open...": asks for a file and opens it.
+    void chooseFileToOpen();
+    // "Save as...": asks for a file name and writes the pane there: rich text for a name ending in
+    // ".rtf", UTF-8 plain text otherwise. Failures are shown with the file's name.
+    void chooseFileToSave();
+    // Writes the pane to the file as chooseFileToSave does; the error names the file.
+    std::optional<QString> saveToFile(const QString& path) const;
     // Puts the selection on the clipboard as plain text only; no selection gives an empty text.
     void copySelectionAsPlainText();
     // Removes the selection without touching the clipboard.
@@ -53,12 +70,15 @@ protected:
 
 private:
     void showContextMenu(const QPoint& position);
+    void openDroppedFiles(const QStringList& paths);
     void applyTextColor();
     QAction* addToolbarAction(const QIcon& icon, const QString& hint, const QString& objectName);
 
     Pane m_pane;
     QToolBar* m_toolbar;
     QTextEdit* m_editor;
+    QAction* m_openAction = nullptr;
+    QAction* m_saveAsAction = nullptr;
     ColorValue m_textColor = ColorValue::windowText();
 };
 

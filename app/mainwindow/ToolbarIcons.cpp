@@ -98,4 +98,25 @@ QIcon ToolbarIcons::saveSample()
     });
 }
 
+QIcon ToolbarIcons::open()
+{
+    return themed("document-open", [](QPainter& painter) {
+        painter.setPen(QPen(QColor(120, 90, 20), 1));
+        painter.setBrush(QColor(230, 190, 90));
+        painter.drawRect(QRectF(1.5, 4.5, 13, 9));
+        painter.drawRect(QRectF(1.5, 2.5, 5, 2));
+    });
+}
+
+QIcon ToolbarIcons::saveAs()
+{
+    return themed("document-save", [](QPainter& painter) {
+        sheet(painter, QRectF(2.5, 1.5, 11, 13));
+        painter.setPen(QPen(QColor(30, 90, 170), 2, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(8, 4), QPointF(8, 11));
+        painter.drawLine(QPointF(5, 8.5), QPointF(8, 11.5));
+        painter.drawLine(QPointF(11, 8.5), QPointF(8, 11.5));
+    });
+}
+
 } // namespace quendry

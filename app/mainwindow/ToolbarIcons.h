@@ -13,6 +13,8 @@ public:
     static QIcon paste();
     static QIcon undo();
     static QIcon saveSample();
+    static QIcon open();
+    static QIcon saveAs();
 };
 
 } // namespace quendry

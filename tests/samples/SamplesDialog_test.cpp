@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -213,6 +214,11 @@ void SamplesDialogTest::pasteReplacesOnePane()
     fixture.writeSampleFile(QStringLiteral("memo.tqd"), "{\\rtf1\\ansi {\\b Known} writer's text\\par second line}");
     fixture.setPaneText(pane, QStringLiteral("text that goes"));
     fixture.setPaneText(other, QStringLiteral("text that stays"));
+    QTextCursor bold(fixture.editor(pane).document());
+    bold.setPosition(4, QTextCursor::KeepAnchor);
+    QTextCharFormat boldFormat;
+    boldFormat.setFontWeight(QFont::Bold);
+    bold.mergeCharFormat(boldFormat);
 
     SamplesDialog dialog(fixture.library());
     dialog.show();
@@ -226,6 +232,17 @@ void SamplesDialogTest::pasteReplacesOnePane()
     QCOMPARE(fixture.library().remembered().name(pane), QStringLiteral("memo"));
     QCOMPARE(fixture.library().remembered().name(other), QString());
     QVERIFY(MessageBox::shown().isEmpty());
+
+    // Putting the sample in was one edit: Ctrl+Z brings back the text it replaced, formatting and all.
+    QTest::keyClick(&fixture.editor(pane), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(fixture.paneText(pane), QStringLiteral("text that goes"));
+    QTextCursor cursor(fixture.editor(pane).document());
+    cursor.setPosition(2);
+    QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
+    cursor.setPosition(7);
+    QVERIFY(cursor.charFormat().fontWeight() != QFont::Bold);
+    QTest::keyClick(&fixture.editor(pane), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(fixture.paneText(pane), QStringLiteral("Known writer's text\nsecond line"));
 }
 
 void SamplesDialogTest::pasteWithoutASampleFileDoesNothing()

@@ -1,5 +1,7 @@
 #include "tests/app/guisupport/GuiTestFolder.h"
 
+#include "app/shell/DesktopOpener.h"
+#include "app/shell/FileDialogs.h"
 #include "app/shell/MessageBox.h"
 
 #include <QDir>
@@ -75,6 +77,9 @@ void prepareGuiTests()
 {
     QLocale::setDefault(QLocale::c());
     MessageBox::setTestMode(true);
+    FileDialogs::setTestMode(true);
+    // No test may start a program of the desktop; tests that open files set their own handler.
+    DesktopOpener::setHandlerForTesting([](const QUrl&) { return false; });
 }
 
 QString englishText1()

@@ -36,7 +36,8 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
 };
 
-// Settles the process for GUI tests: the C locale, message boxes answered by the tests.
+// Settles the process for GUI tests: the C locale, message boxes and file choosers answered by the
+// tests, and a desktop that opens nothing.
 void prepareGuiTests();
 
 // Two texts of ordinary English that the analysis accepts.

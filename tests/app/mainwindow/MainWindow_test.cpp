@@ -1,17 +1,19 @@
 #include "app/mainwindow/MainWindow.h"
 #include "app/mainwindow/TextPane.h"
 #include "app/settings/SettingsStore.h"
+#include "app/shell/DesktopOpener.h"
 #include "app/shell/MessageBox.h"
 #include "tests/app/guisupport/GuiTestFolder.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextCursor>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QUrl>
 #include <QtTest>
@@ -49,15 +51,6 @@ QColor paneTextColor(MainWindow& window, Pane which)
     return window.pane(which).editor()->palette().color(QPalette::Text);
 }
 
-// Receives what the desktop would be asked to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -86,6 +79,8 @@ private slots:
     void putFileIntoPane();
     void helpOpensTheHelpPage();
     void sampleButtonsAskForTheLibrary();
+    void helpWithoutADesktopProgram_data();
+    void helpWithoutADesktopProgram();
 };
 
 void MainWindowTest::firstStart()
@@ -430,8 +425,12 @@ void MainWindowTest::putFileIntoPane()
 void MainWindowTest::helpOpensTheHelpPage()
 {
     GuiTestFolder folder;
-    UrlRecorder recorder;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+    folder.writeFile(QStringLiteral("help.htm"), "<html><body><h1>How to compare</h1></body></html>");
+    QList<QUrl> opened;
+    DesktopOpener::setHandlerForTesting([&](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
     MainWindow window(folder.settings(), folder.folder());
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -441,11 +440,47 @@ void MainWindowTest::helpOpensTheHelpPage()
         window.pane(which).editor()->setFocus();
         QTest::keyClick(window.pane(which).editor(), Qt::Key_F1);
     }
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    DesktopOpener::setHandlerForTesting([](const QUrl&) { return false; });
 
     const QUrl expected = QUrl::fromLocalFile(folder.filePath(QStringLiteral("help.htm")));
-    QCOMPARE(recorder.opened, (QList<QUrl>{expected, expected, expected}));
+    QCOMPARE(opened, (QList<QUrl>{expected, expected, expected}));
     QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(!window.findChild<QDialog*>(QStringLiteral("fileViewer")));
+}
+
+void MainWindowTest::helpWithoutADesktopProgram_data()
+{
+    QTest::addColumn<bool>("pagePresent");
+    QTest::newRow("the page shows in a viewer of its own") << true;
+    QTest::newRow("a missing page is named") << false;
+}
+
+void MainWindowTest::helpWithoutADesktopProgram()
+{
+    QFETCH(bool, pagePresent);
+    GuiTestFolder folder;
+    if (pagePresent)
+        folder.writeFile(QStringLiteral("help.htm"), "<html><body><h1>How to compare</h1></body></html>");
+    MainWindow window(folder.settings(), folder.folder());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.pane(Pane::Upper).editor(), Qt::Key_F1);
+
+    auto* viewer = window.findChild<QDialog*>(QStringLiteral("fileViewer"));
+    if (!pagePresent) {
+        QVERIFY(!viewer);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY(MessageBox::shown().first().text.contains(folder.filePath(QStringLiteral("help.htm"))));
+        return;
+    }
+    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(viewer);
+    QVERIFY(viewer->isVisible());
+    auto* browser = viewer->findChild<QTextBrowser*>(QStringLiteral("fileViewerBrowser"));
+    QVERIFY(browser);
+    QVERIFY(browser->toPlainText().contains(QStringLiteral("How to compare")));
+    viewer->close();
+    QTRY_VERIFY(!window.findChild<QDialog*>(QStringLiteral("fileViewer")));
 }
 
 void MainWindowTest::sampleButtonsAskForTheLibrary()
