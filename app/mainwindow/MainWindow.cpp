@@ -113,9 +113,12 @@ std::optional<QString> MainWindow::loadPaneFromFile(Pane which, const QString& p
 {
     // The file is read whole before the pane is touched, so a failure leaves the pane as it was.
     QTextDocument text;
-    if (auto error = PaneFile::load(path, text))
-        return error;
+    const TextFileReader::Result result = PaneFile::read(path, text);
+    if (result.error)
+        return result.error;
     putTextInPane(which, &text);
+    if (result.incomplete)
+        MessageBox::warning(this, *result.incomplete + QStringLiteral("\n\nThe pane shows the text that could be read."));
     return std::nullopt;
 }
 

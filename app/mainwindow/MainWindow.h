@@ -58,7 +58,8 @@ public:
     // leaves its pane as it is.
     void applyStoredColors();
     // Puts a file (rich or plain text) into a pane the way a sample is put there (below). The
-    // error text on failure, with the pane unchanged.
+    // error text on failure, with the pane unchanged; a file read only in part is put in as far
+    // as it could be read, and the user is told.
     std::optional<QString> loadPaneFromFile(Pane which, const QString& path);
 
     AnalysisRun& analysisRun() const { return *m_run; }

@@ -420,6 +420,14 @@ void MainWindowTest::putFileIntoPane()
     QVERIFY(error->contains(QStringLiteral("missing.tqd")));
     QCOMPARE(window.pane(Pane::Upper).document()->toPlainText(), QStringLiteral("upper stays"));
     QCOMPARE(paneTextColor(window, Pane::Upper), QColor(0, 0, 255));
+
+    // A file cut short goes in as far as it could be read, and the user is told.
+    folder.writeFile(QStringLiteral("cut.tqd"), "{\\rtf1 first half");
+    QVERIFY(MessageBox::shown().isEmpty());
+    QCOMPARE(window.loadPaneFromFile(Pane::Upper, folder.filePath(QStringLiteral("cut.tqd"))), std::nullopt);
+    QCOMPARE(window.pane(Pane::Upper).document()->toPlainText(), QStringLiteral("first half"));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QVERIFY(MessageBox::shown().first().text.contains(QStringLiteral("cut.tqd")));
 }
 
 void MainWindowTest::helpOpensTheHelpPage()
