@@ -57,10 +57,17 @@ EditSampleDialog::EditSampleDialog(const SampleStore& store, SettingsStore& sett
 
 std::optional<QString> EditSampleDialog::load()
 {
-    if (auto error = m_store.load(m_name, *m_editor->document()))
-        return error;
+    const TextFileReader::Result result = m_store.read(m_name, *m_editor->document());
+    if (result.error)
+        return result.error;
     m_editor->document()->clearUndoRedoStacks();
     m_editor->document()->setModified(false);
+    // "Save" would replace the file with the part that could be read: say so before.
+    if (result.incomplete) {
+        MessageBox::warning(parentWidget(),
+            *result.incomplete + QStringLiteral("\n\nThe editor shows the text that could be read; \"Save\" replaces "
+                                                "the file with it."));
+    }
     return std::nullopt;
 }
 

@@ -37,12 +37,15 @@ bool SampleLibrary::putIntoPane(const QString& name, Pane pane, QWidget* parent)
         return false;
     // Read whole before anything is sent, so a failure leaves the pane as it was.
     QTextDocument text;
-    if (const auto error = m_store.load(name, text)) {
-        MessageBox::error(parent, *error);
+    const TextFileReader::Result result = m_store.read(name, text);
+    if (result.error) {
+        MessageBox::error(parent, *result.error);
         return false;
     }
     emit putTextInPane(pane, &text);
     m_remembered.remember(pane, name);
+    if (result.incomplete)
+        MessageBox::warning(parent, *result.incomplete + QStringLiteral("\n\nThe pane shows the text that could be read."));
     return true;
 }
 

@@ -56,10 +56,15 @@ bool SampleStore::exists(const QString& name) const
 
 std::optional<QString> SampleStore::load(const QString& name, QTextDocument& document) const
 {
+    return read(name, document).error;
+}
+
+TextFileReader::Result SampleStore::read(const QString& name, QTextDocument& document) const
+{
     QString path;
     if (auto error = checkedPath(name, path))
-        return error;
-    return PaneFile::load(path, document);
+        return {std::move(error), std::nullopt};
+    return PaneFile::read(path, document);
 }
 
 std::optional<QString> SampleStore::write(const QString& name, const QTextDocument& document) const

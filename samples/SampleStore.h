@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/rtf/TextFileReader.h"
 #include "app/shell/ProgramFolder.h"
 
 #include <QString>
@@ -45,6 +46,9 @@ public:
     // Replaces the document's content with the sample's (rich text, or plain text when the file
     // is not rich text); the document is unchanged on failure.
     std::optional<QString> load(const QString& name, QTextDocument& document) const;
+    // The same, also saying when the document holds less than the file (a rich text file cut
+    // short or nested too deeply).
+    TextFileReader::Result read(const QString& name, QTextDocument& document) const;
 
     // Writes the document as the sample, replacing any file of that name only once the whole text
     // is written. The name is used as it stands; a name that could lead out of the folder is

@@ -80,6 +80,7 @@ private slots:
     void pasteReplacesOnePane_data();
     void pasteReplacesOnePane();
     void pasteWithoutASampleFileDoesNothing();
+    void pasteOfASampleReadInPartSaysSo();
     void editWithoutASampleFileSaysSo();
     void editSavesTheSample_data();
     void editSavesTheSample();
@@ -243,6 +244,20 @@ void SamplesDialogTest::pasteReplacesOnePane()
     QVERIFY(cursor.charFormat().fontWeight() != QFont::Bold);
     QTest::keyClick(&fixture.editor(pane), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(fixture.paneText(pane), QStringLiteral("Known writer's text\nsecond line"));
+}
+
+void SamplesDialogTest::pasteOfASampleReadInPartSaysSo()
+{
+    SampleFixture fixture;
+    fixture.writeSampleFile(QStringLiteral("cut.tqd"), "{\\rtf1 the first half{\\b and");
+    SamplesDialog dialog(fixture.library());
+    dialog.show();
+    select(dialog, QStringLiteral("cut"));
+    trigger(dialog, "pasteUpperAction");
+    QCOMPARE(fixture.paneText(Pane::Upper), QStringLiteral("the first halfand"));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().first().kind, MessageBox::Kind::Warning);
+    QVERIFY(MessageBox::shown().first().text.contains(fixture.samplePath(QStringLiteral("cut.tqd"))));
 }
 
 void SamplesDialogTest::pasteWithoutASampleFileDoesNothing()
