@@ -49,4 +49,15 @@ bool SampleLibrary::putIntoPane(const QString& name, Pane pane, QWidget* parent)
     return true;
 }
 
+std::optional<QString> SampleLibrary::renameSample(const QString& name, const QString& newName)
+{
+    if (auto error = m_store.rename(name, newName))
+        return error;
+    for (const Pane pane : {Pane::Upper, Pane::Lower}) {
+        if (m_remembered.name(pane) == name)
+            m_remembered.remember(pane, newName);
+    }
+    return std::nullopt;
+}
+
 } // namespace quendry

@@ -33,6 +33,10 @@ public:
     // is sent).
     bool putIntoPane(const QString& name, Pane pane, QWidget* parent);
 
+    // Renames the sample (SampleStore::rename); a pane remembered as holding it is then
+    // remembered under the new name, so the history goes on naming it. The error text on failure.
+    std::optional<QString> renameSample(const QString& name, const QString& newName);
+
     const SampleStore& store() const { return m_store; }
     RememberedSamples& remembered() { return m_remembered; }
     SettingsStore& settings() const { return m_settings; }

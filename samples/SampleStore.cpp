@@ -86,6 +86,26 @@ std::optional<QString> SampleStore::remove(const QString& name) const
     return QStringLiteral("Cannot delete %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
 }
 
+std::optional<QString> SampleStore::rename(const QString& name, const QString& newName) const
+{
+    QString path;
+    QString newPath;
+    if (auto error = checkedPath(name, path))
+        return error;
+    if (auto error = checkedPath(newName, newPath))
+        return error;
+    if (QFileInfo::exists(newPath))
+        return QStringLiteral("Sample with that name already exists.");
+    QFile file(path);
+    if (!file.exists())
+        return QStringLiteral("The sample file %1 does not exist.").arg(QDir::toNativeSeparators(path));
+    if (!file.rename(newPath)) {
+        return QStringLiteral("Cannot rename %1 to %2: %3")
+            .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(newPath), file.errorString());
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> SampleStore::checkedPath(const QString& name, QString& path) const
 {
     if (auto error = ensureFolder())

@@ -55,6 +55,10 @@ public:
     // refused.
     std::optional<QString> write(const QString& name, const QTextDocument& document) const;
 
+    // Gives the sample a new name by renaming its file in one step. Refused, with nothing
+    // changed, when a sample of the new name exists or the old one is gone.
+    std::optional<QString> rename(const QString& name, const QString& newName) const;
+
     // Deletes the sample's file; a file that is already gone is not an error.
     std::optional<QString> remove(const QString& name) const;
 

@@ -3,6 +3,7 @@
 #include "app/shell/MessageBox.h"
 #include "samples/CreateSampleDialog.h"
 #include "samples/EditSampleDialog.h"
+#include "samples/RenameSampleDialog.h"
 #include "samples/SampleLibrary.h"
 
 #include <QAction>
@@ -48,6 +49,9 @@ SamplesDialog::SamplesDialog(SampleLibrary& library, QWidget* parent)
         QStringLiteral("editAction"));
     QAction* remove = addTool(toolbar, "edit-delete", QStyle::SP_TrashIcon, QStringLiteral("Delete"),
         QStringLiteral("deleteAction"));
+    QAction* rename = addTool(toolbar, "edit-rename", QStyle::SP_FileDialogContentsView, QStringLiteral("Rename"),
+        QStringLiteral("renameAction"));
+    rename->setShortcut(QKeySequence(Qt::Key_F2));
     auto* gap = new QWidget(toolbar);
     gap->setFixedWidth(48);
     toolbar->addWidget(gap);
@@ -81,6 +85,7 @@ SamplesDialog::SamplesDialog(SampleLibrary& library, QWidget* parent)
     connect(edit, &QAction::triggered, this, &SamplesDialog::editSample);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &SamplesDialog::editSample);
     connect(remove, &QAction::triggered, this, &SamplesDialog::deleteSample);
+    connect(rename, &QAction::triggered, this, &SamplesDialog::renameSample);
     connect(upper, &QAction::triggered, this, &SamplesDialog::pasteIntoUpperPane);
     connect(lower, &QAction::triggered, this, &SamplesDialog::pasteIntoLowerPane);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -144,6 +149,18 @@ void SamplesDialog::deleteSample()
     delete m_list->takeItem(m_list->row(item));
     if (m_list->count() > 0)
         m_list->setCurrentRow(0);
+}
+
+void SamplesDialog::renameSample()
+{
+    const QString name = selectedName();
+    if (name.isEmpty()) {
+        MessageBox::information(this, QStringLiteral("Please select a sample."));
+        return;
+    }
+    RenameSampleDialog dialog(m_library, name, this);
+    if (dialog.exec() == QDialog::Accepted)
+        refreshList(dialog.currentName());
 }
 
 void SamplesDialog::pasteIntoUpperPane()

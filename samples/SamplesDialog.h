@@ -30,6 +30,8 @@ public:
     void addSample();
     void editSample();
     void deleteSample();
+    // Asks for a new name for the selected sample, as "Delete" asks for a selection first.
+    void renameSample();
     void pasteIntoUpperPane();
     void pasteIntoLowerPane();
 

@@ -73,6 +73,10 @@ private slots:
     }
     void emptyFolderGivesAnEmptyList();
     void openingSelectsTheFirstName();
+    void renameChecksTheNewName_data();
+    void renameChecksTheNewName();
+    void renameKeepsThePaneRemembered();
+    void renameWithoutSelectionAsksForOne();
     void deleteAsksFirst_data();
     void deleteAsksFirst();
     void deleteQuestionAnsweredByKey_data();
@@ -115,6 +119,85 @@ void SamplesDialogTest::openingSelectsTheFirstName()
     SamplesDialog dialog(fixture.library());
     QCOMPARE(listed(dialog), (QStringList{QStringLiteral("alpha"), QStringLiteral("beta")}));
     QCOMPARE(dialog.selectedName(), QStringLiteral("alpha"));
+}
+
+void SamplesDialogTest::renameChecksTheNewName_data()
+{
+    QTest::addColumn<QString>("typed");
+    // The listed names afterwards, and whether the rename window is still open (a refused name).
+    QTest::addColumn<QStringList>("listedAfter");
+    QTest::addColumn<bool>("stillOpen");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("new name, blanks trimmed") << "  new memo \t" << QStringList{"new memo", "other"} << false << "";
+    QTest::newRow("blank: nothing happens") << "   " << QStringList{"memo", "other"} << true << "";
+    QTest::newRow("unchanged: nothing happens") << "memo" << QStringList{"memo", "other"} << false << "";
+    QTest::newRow("taken by another sample") << "other" << QStringList{"memo", "other"} << true
+                                             << "Sample with that name already exists.";
+    QTest::newRow("leads out of the folder") << "../memo" << QStringList{"memo", "other"} << true << "/";
+    QTest::newRow("reserved device name") << "CON" << QStringList{"memo", "other"} << true << "CON";
+}
+
+void SamplesDialogTest::renameChecksTheNewName()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, listedAfter);
+    QFETCH(bool, stillOpen);
+    QFETCH(QString, message);
+    SampleFixture fixture;
+    fixture.writeSampleFile(QStringLiteral("memo.tqd"), "memo bytes");
+    fixture.writeSampleFile(QStringLiteral("other.tqd"), "other bytes");
+    SamplesDialog dialog(fixture.library());
+    select(dialog, QStringLiteral("memo"));
+
+    bool open = false;
+    ModalDriver driver(QStringLiteral("renameSampleDialog"), [&](QWidget* window) {
+        auto* edit = child<QLineEdit>(*window, "nameEdit");
+        QCOMPARE(edit->text(), QStringLiteral("memo"));
+        edit->setText(typed);
+        QTest::mouseClick(child<QPushButton>(*window, "okButton"), Qt::LeftButton);
+        open = window->isVisible();
+        if (open)
+            child<QPushButton>(*window, "closeButton")->click();
+    });
+    trigger(dialog, "renameAction");
+    QVERIFY(driver.ran());
+    QCOMPARE(open, stillOpen);
+    QCOMPARE(listed(dialog), listedAfter);
+    if (message.isEmpty())
+        QVERIFY(MessageBox::shown().isEmpty());
+    else
+        QVERIFY2(shownTexts().value(0).contains(message), qPrintable(shownTexts().join(u'|')));
+    // The text moves with the name, byte for byte; the other sample is untouched.
+    const QString memoFile = listedAfter.first() + QStringLiteral(".tqd");
+    QCOMPARE(fixture.sampleFile(memoFile), QByteArray("memo bytes"));
+    QCOMPARE(fixture.sampleFile(QStringLiteral("other.tqd")), QByteArray("other bytes"));
+    QCOMPARE(fixture.sampleFileExists(QStringLiteral("memo.tqd")), listedAfter.first() == QStringLiteral("memo"));
+    QCOMPARE(dialog.selectedName(), listedAfter.first());
+}
+
+void SamplesDialogTest::renameKeepsThePaneRemembered()
+{
+    SampleFixture fixture;
+    fixture.writeSampleFile(QStringLiteral("memo.tqd"), "memo text");
+    QVERIFY(fixture.library().putIntoPane(QStringLiteral("memo"), Pane::Lower, nullptr));
+    QVERIFY(!fixture.library().renameSample(QStringLiteral("memo"), QStringLiteral("letter")));
+    QCOMPARE(fixture.library().remembered().name(Pane::Lower), QStringLiteral("letter"));
+    QCOMPARE(fixture.library().remembered().name(Pane::Upper), QString());
+    QCOMPARE(fixture.sampleText(QStringLiteral("letter")), QStringLiteral("memo text"));
+    // A sample gone in the meantime is reported, and nothing changes.
+    const auto error = fixture.library().renameSample(QStringLiteral("memo"), QStringLiteral("note"));
+    QVERIFY(error && error->contains(QStringLiteral("memo.tqd")));
+    QCOMPARE(fixture.library().remembered().name(Pane::Lower), QStringLiteral("letter"));
+    QVERIFY(!fixture.sampleFileExists(QStringLiteral("note.tqd")));
+}
+
+void SamplesDialogTest::renameWithoutSelectionAsksForOne()
+{
+    SampleFixture fixture;
+    SamplesDialog dialog(fixture.library());
+    trigger(dialog, "renameAction");
+    QCOMPARE(shownTexts(), QStringList{QStringLiteral("Please select a sample.")});
 }
 
 void SamplesDialogTest::deleteAsksFirst_data()
