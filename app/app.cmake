@@ -44,6 +44,8 @@ add_library(quendry_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/shell/DesktopOpener.h
   ${CMAKE_CURRENT_LIST_DIR}/shell/FileDialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell/FileDialogs.h
+  ${CMAKE_CURRENT_LIST_DIR}/shell/FileLocations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shell/FileLocations.h
   ${CMAKE_CURRENT_LIST_DIR}/shell/MessageBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell/MessageBox.h
   ${CMAKE_CURRENT_LIST_DIR}/shell/ProgramFolder.cpp
@@ -58,12 +60,20 @@ target_link_libraries(quendry_app
   PUBLIC Qt6::Widgets Quendry::analysis Quendry::rtf
   PRIVATE Qt6::Concurrent)
 set_target_properties(quendry_app PROPERTIES AUTOMOC ON)
+# An installed program reads its shipped files from the data folder it was installed with, and
+# knows its own installed folder so that it keeps the user's files elsewhere even when run by an
+# administrator.
+target_compile_definitions(quendry_app PRIVATE
+  QUENDRY_INSTALL_BIN_DIR="${CMAKE_INSTALL_FULL_BINDIR}"
+  QUENDRY_INSTALL_DATA_DIR="${CMAKE_INSTALL_FULL_DATADIR}/quendry")
 
 # The composition root: builds the main window, the sample library and the history and joins them
 # with signals. A library of its own so that tests start the program as main() does.
 add_library(quendry_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/shell/Application.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell/Application.h
+  ${CMAKE_CURRENT_LIST_DIR}/shell/TerminationWatcher.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shell/TerminationWatcher.h
 )
 add_library(Quendry::shell ALIAS quendry_shell)
 quendry_target_defaults(quendry_shell)

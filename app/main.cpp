@@ -1,6 +1,6 @@
 #include "app/settings/SettingsStore.h"
 #include "app/shell/Application.h"
-#include "app/shell/ProgramFolder.h"
+#include "app/shell/FileLocations.h"
 
 #include <QApplication>
 
@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUENDRY_VERSION));
 
     const auto settings = quendry::SettingsStore::openUserStore();
-    quendry::Application program(*settings, quendry::ProgramFolder::ofApplication());
+    quendry::Application program(*settings, quendry::FileLocations::ofApplication());
     // Without its dictionary the program cannot compare anything: it ends at once, saving nothing.
     if (!program.start())
         return 1;

@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,6 +32,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace quendry {
 namespace {
@@ -50,13 +52,13 @@ int paneIndex(Pane which)
 
 } // namespace
 
-MainWindow::MainWindow(SettingsStore& settings, ProgramFolder folder, QWidget* parent)
+MainWindow::MainWindow(SettingsStore& settings, FileLocations files, QWidget* parent)
     : QMainWindow(parent)
     , m_settings(settings)
-    , m_folder(std::move(folder))
+    , m_files(std::move(files))
     , m_themes(std::make_unique<ThemeManager>())
-    , m_storedPanes{std::make_unique<StoredPane>(m_folder.filePath(upperPaneFileName())),
-          std::make_unique<StoredPane>(m_folder.filePath(lowerPaneFileName()))}
+    , m_storedPanes{std::make_unique<StoredPane>(m_files.userFolder().filePath(upperPaneFileName())),
+          std::make_unique<StoredPane>(m_files.userFolder().filePath(lowerPaneFileName()))}
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(caption());
@@ -82,13 +84,18 @@ MainWindow::MainWindow(SettingsStore& settings, ProgramFolder folder, QWidget* p
         m_settings.textOrDefault(setting);
     applyStoredColors();
     loadPanes();
+
+    m_autosaveTimer = new QTimer(this);
+    m_autosaveTimer->setInterval(autosaveIntervalMs);
+    connect(m_autosaveTimer, &QTimer::timeout, this, &MainWindow::autosave);
+    m_autosaveTimer->start();
 }
 
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::checkDictionary()
 {
-    if (QFileInfo(m_folder.filePath(dictionaryFileName())).isFile())
+    if (QFileInfo(m_files.shippedFile(dictionaryFileName())).isFile())
         return true;
     MessageBox::error(nullptr, missingDictionaryMessage());
     return false;
@@ -131,6 +138,22 @@ void MainWindow::putTextInPane(Pane which, const QTextDocument* text)
     applyStoredColors();
 }
 
+QStringList MainWindow::saveSession()
+{
+    storeState();
+    QStringList errors;
+    for (const Pane which : {Pane::Upper, Pane::Lower}) {
+        if (const auto error = savePane(which))
+            errors.append(*error);
+    }
+    return errors;
+}
+
+void MainWindow::setAutosaveInterval(int milliseconds)
+{
+    m_autosaveTimer->start(milliseconds);
+}
+
 QString MainWindow::activeTheme() const
 {
     return m_themes->activeTheme();
@@ -142,7 +165,7 @@ void MainWindow::analyze()
         return;
     std::string first = paneEngineText(*m_upperPane->document());
     std::string second = paneEngineText(*m_lowerPane->document());
-    if (m_run->start(std::move(first), std::move(second), m_folder.fileSystemPath(dictionaryFileName())))
+    if (m_run->start(std::move(first), std::move(second), std::filesystem::path(m_files.shippedFile(dictionaryFileName()).toStdU16String())))
         m_analyzeButton->setEnabled(false);
 }
 
@@ -168,7 +191,13 @@ void MainWindow::openSettings()
 void MainWindow::showHelp()
 {
     // Without a desktop program for pages, the page shows in a viewer of our own.
-    DesktopOpener::open(m_folder.filePath(helpFileName()), this);
+    DesktopOpener::open(m_files.shippedFile(helpFileName()), this);
+}
+
+void MainWindow::showAbout()
+{
+    const QString text = QStringLiteral("Quendry %1\n\n%2").arg(QCoreApplication::applicationVersion(), m_files.description());
+    MessageBox::information(this, text, QStringLiteral("About Quendry"));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -193,11 +222,6 @@ void MainWindow::buildWidgets()
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-
-    auto* topStrip = new QWidget(central);
-    topStrip->setObjectName(QStringLiteral("topStrip"));
-    topStrip->setFixedHeight(33);
-    layout->addWidget(topStrip);
 
     auto* middle = new QHBoxLayout;
     middle->setContentsMargins(0, 0, 0, 0);
@@ -246,6 +270,13 @@ QWidget* MainWindow::buildLeftColumn()
     connect(m_samplesButton, &QPushButton::clicked, this, &MainWindow::samplesRequested);
     connect(settingsButton, &QPushButton::clicked, this, &MainWindow::openSettings);
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+    // The button's own menu (right button) tells where the user's files are.
+    helpButton->setToolTip(m_files.description());
+    helpButton->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* about = new QAction(QStringLiteral("About Quendry..."), helpButton);
+    about->setObjectName(QStringLiteral("aboutAction"));
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+    helpButton->addAction(about);
     connect(themeButton, &QPushButton::clicked, this, &MainWindow::applySelectedTheme);
     return column;
 }
@@ -386,13 +417,36 @@ void MainWindow::storeState()
 bool MainWindow::savePanes()
 {
     for (const Pane which : {Pane::Upper, Pane::Lower}) {
-        if (const auto error = m_storedPanes[paneIndex(which)]->save(*pane(which).document())) {
+        if (const auto error = savePane(which)) {
             const QString question = *error + QStringLiteral("\n\nClose anyway? The text of this pane will be lost.");
             if (MessageBox::askYesNo(this, question) != MessageBox::Button::Yes)
                 return false;
         }
     }
     return true;
+}
+
+std::optional<QString> MainWindow::savePane(Pane which)
+{
+    QTextDocument& document = *pane(which).document();
+    if (auto error = m_storedPanes[paneIndex(which)]->save(document))
+        return error;
+    document.setModified(false);
+    return std::nullopt;
+}
+
+void MainWindow::autosave()
+{
+    QString failure;
+    for (const Pane which : {Pane::Upper, Pane::Lower}) {
+        if (!pane(which).document()->isModified())
+            continue;
+        if (const auto error = savePane(which))
+            failure = *error;
+    }
+    if (!failure.isEmpty() && failure != m_lastAutosaveError)
+        MessageBox::error(this, failure);
+    m_lastAutosaveError = failure;
 }
 
 void MainWindow::comparisonCompleted(int percent)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/mainwindow/Pane.h"
-#include "app/shell/ProgramFolder.h"
+#include "app/shell/FileLocations.h"
 
 #include <QMainWindow>
 
@@ -11,6 +11,7 @@
 class QComboBox;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 class QTextDocument;
 
 namespace quendry {
@@ -43,15 +44,18 @@ public:
     }
 
     // Reads the settings (writing the defaults of empty values) and the panes' saved contents.
-    MainWindow(SettingsStore& settings, ProgramFolder folder, QWidget* parent = nullptr);
+    MainWindow(SettingsStore& settings, FileLocations files, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // Unsaved pane text is saved this often, so that a crash loses at most this much typing.
+    static constexpr int autosaveIntervalMs = 60 * 1000;
 
     // False, after telling the user, when the dictionary is missing: the program must then end
     // without showing the window, and nothing is saved.
     bool checkDictionary();
 
     SettingsStore& settings() const { return m_settings; }
-    const ProgramFolder& programFolder() const { return m_folder; }
+    const FileLocations& files() const { return m_files; }
     TextPane& pane(Pane which) const;
 
     // Applies the stored pane colours when "strColor" is "1"; a colour that cannot be read
@@ -61,6 +65,13 @@ public:
     // error text on failure, with the pane unchanged; a file read only in part is put in as far
     // as it could be read, and the user is told.
     std::optional<QString> loadPaneFromFile(Pane which, const QString& path);
+
+    // What closing stores (placement, theme, both panes), done without a question, for a session
+    // that ends without the window being closed (logout, SIGTERM). The errors, each naming its
+    // file; empty when everything was saved.
+    QStringList saveSession();
+    // Tests shorten the interval of the periodic saving.
+    void setAutosaveInterval(int milliseconds);
 
     AnalysisRun& analysisRun() const { return *m_run; }
     // The active theme, "" for "Classic".
@@ -73,6 +84,8 @@ public slots:
     void applySelectedTheme();
     void openSettings();
     void showHelp();
+    // The program's version and the folder that holds the user's files.
+    void showAbout();
     // Puts a text into a pane as a sample is put there: the pane's colour goes to black, the text
     // replaces the whole content with its formatting, and the stored colours apply again.
     void putTextInPane(quendry::Pane which, const QTextDocument* text);
@@ -105,11 +118,16 @@ private:
     void storeState();
     // False when the user chose to keep the window open after a pane could not be saved.
     bool savePanes();
+    // Saves one pane to its file, replacing it only once the whole text is written. A pane whose
+    // file could not be read and which is still empty is left alone, so the file is not lost.
+    std::optional<QString> savePane(Pane which);
+    // Saves the panes that changed since they were last loaded or saved.
+    void autosave();
     void comparisonCompleted(int percent);
     void runFinished();
 
     SettingsStore& m_settings;
-    ProgramFolder m_folder;
+    FileLocations m_files;
     std::unique_ptr<ThemeManager> m_themes;
 
     TextPane* m_upperPane = nullptr;
@@ -123,6 +141,10 @@ private:
     QWidget* m_progressStrip = nullptr;
     QProgressBar* m_progressBar = nullptr;
     AnalysisRun* m_run = nullptr;
+
+    QTimer* m_autosaveTimer = nullptr;
+    // The last failure of the periodic saving, shown once rather than every minute.
+    QString m_lastAutosaveError;
 
     int m_upperAreaHeight = 0;
     // The files "Top.txt" and "Bottom.txt", for the upper and the lower pane.

@@ -3,18 +3,21 @@
 #include "app/mainwindow/MainWindow.h"
 #include "app/mainwindow/TextPane.h"
 #include "app/shell/MessageBox.h"
+#include "app/shell/TerminationWatcher.h"
 #include "history/HistoryLog.h"
 #include "samples/SampleLibrary.h"
 
+#include <QGuiApplication>
 #include <QTextDocument>
 
 namespace quendry {
 
-Application::Application(SettingsStore& settings, ProgramFolder folder, QObject* parent)
+Application::Application(SettingsStore& settings, FileLocations files, QObject* parent)
     : QObject(parent)
-    , m_window(std::make_unique<MainWindow>(settings, folder))
-    , m_samples(std::make_unique<SampleLibrary>(settings, folder))
-    , m_history(std::make_unique<HistoryLog>(settings, folder, *m_samples))
+    , m_window(std::make_unique<MainWindow>(settings, files))
+    , m_samples(std::make_unique<SampleLibrary>(settings, files.userFolder()))
+    , m_history(std::make_unique<HistoryLog>(settings, files.userFolder(), *m_samples))
+    , m_files(files)
 {
     connectParts();
 }
@@ -23,10 +26,29 @@ Application::~Application() = default;
 
 bool Application::start()
 {
+    if (const auto error = m_files.ensureUserFolder())
+        MessageBox::error(nullptr, *error);
     if (!m_window->checkDictionary())
         return false;
+    m_termination = std::make_unique<TerminationWatcher>();
+    connect(m_termination.get(), &TerminationWatcher::terminationRequested, this, &Application::terminate);
+    // The desktop session is ending: save now, as the window may never be closed.
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(gui, &QGuiApplication::commitDataRequest, this, &Application::saveSession);
     m_window->show();
     return true;
+}
+
+void Application::saveSession()
+{
+    for (const QString& error : m_window->saveSession())
+        qWarning("%s", qUtf8Printable(error));
+}
+
+void Application::terminate()
+{
+    saveSession();
+    QCoreApplication::exit(0);
 }
 
 void Application::connectParts()

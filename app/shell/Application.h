@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/ProgramFolder.h"
+#include "app/shell/FileLocations.h"
 
 #include <QObject>
 
@@ -12,20 +12,28 @@ class HistoryLog;
 class MainWindow;
 class SampleLibrary;
 class SettingsStore;
+class TerminationWatcher;
 
 // The program as a whole: builds the main window, the sample library and the history over one
-// settings store and program folder, and joins them with signals. Nothing but this class knows
-// all three.
+// settings store and one set of file locations, and joins them with signals. Nothing but this
+// class knows all three. When the session ends without the window being closed (logout, SIGTERM),
+// it saves what closing would save.
 class Application : public QObject {
     Q_OBJECT
 
 public:
-    Application(SettingsStore& settings, ProgramFolder folder, QObject* parent = nullptr);
+    Application(SettingsStore& settings, FileLocations files, QObject* parent = nullptr);
     ~Application() override;
 
-    // Shows the main window. False, after telling the user, when the dictionary is missing: the
-    // program must then end without showing the window, and nothing is saved.
+    // Creates the user's folder when it is missing, and shows the main window. False, after
+    // telling the user, when the dictionary is missing: the program must then end without
+    // showing the window, and nothing is saved. From here on SIGTERM and SIGHUP save the session
+    // and end the program with status 0.
     bool start();
+
+    // Saves what closing the window would save, asking nothing; a failure goes to the error
+    // output, as nobody may be there to answer.
+    void saveSession();
 
     MainWindow& window() const { return *m_window; }
     SampleLibrary& samples() const { return *m_samples; }
@@ -33,10 +41,13 @@ public:
 
 private:
     void connectParts();
+    void terminate();
 
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<SampleLibrary> m_samples;
     std::unique_ptr<HistoryLog> m_history;
+    FileLocations m_files;
+    std::unique_ptr<TerminationWatcher> m_termination;
 };
 
 } // namespace quendry

@@ -2,9 +2,12 @@
 
 #include "app/shell/WindowPlacement.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace quendry {
 
@@ -29,7 +32,7 @@ void DialogPlacement::restore(QWidget& window, std::optional<QPoint> designPosit
     if (m_width && m_height) {
         const int width = m_settings.numberOrDefault(*m_width);
         const int height = m_settings.numberOrDefault(*m_height);
-        window.resize(width, height);
+        window.resize(QSize(width, height).expandedTo(smallestReadableSize(window)));
     } else {
         window.adjustSize();
     }
@@ -45,6 +48,16 @@ void DialogPlacement::restore(QWidget& window, std::optional<QPoint> designPosit
         frame.moveCenter(screen->availableGeometry().center());
         window.move(frame.topLeft());
     }
+}
+
+QSize DialogPlacement::smallestReadableSize(const QWidget& window)
+{
+    // Title bars usually show the title in a bold form of the window's font.
+    QFont titleFont = window.font();
+    titleFont.setBold(true);
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(window.windowTitle()) + titleBarAllowance;
+    const QSize controls = window.minimumSizeHint().expandedTo(window.minimumSize());
+    return QSize(std::max(controls.width(), titleWidth), controls.height());
 }
 
 void DialogPlacement::store(const QWidget& window) const

@@ -3,6 +3,7 @@
 #include "app/settings/SettingsStore.h"
 
 #include <QPoint>
+#include <QSize>
 
 #include <optional>
 
@@ -21,7 +22,15 @@ public:
     // A dialog that keeps its size as well.
     DialogPlacement(SettingsStore& settings, Setting left, Setting top, Setting width, Setting height);
 
+    // A stored or default size too small to show the window's controls and its whole title is
+    // raised to the smallest size that shows them; the stored values stay as they are.
     void restore(QWidget& window, std::optional<QPoint> designPosition) const;
+
+    // The smallest size at which the window shows its controls and, in its title bar, its whole
+    // title beside the window system's buttons.
+    static QSize smallestReadableSize(const QWidget& window);
+    // Room that a title bar takes besides the title: the window icon and up to three buttons.
+    static constexpr int titleBarAllowance = 160;
     // Writes the current size (where kept) and position as decimal text.
     void store(const QWidget& window) const;
 

@@ -28,6 +28,11 @@ ProgramFolder GuiTestFolder::folder() const
     return ProgramFolder(m_directory.filePath(QStringLiteral("program")));
 }
 
+QString GuiTestFolder::siblingPath(const QString& name) const
+{
+    return m_directory.filePath(name);
+}
+
 QString GuiTestFolder::filePath(const QString& name) const
 {
     return folder().filePath(name);

@@ -20,6 +20,8 @@ public:
     explicit GuiTestFolder(Dictionary dictionary = Dictionary::Present);
 
     ProgramFolder folder() const;
+    // Another folder beside the program folder, inside the same temporary folder; not created.
+    QString siblingPath(const QString& name) const;
     QString filePath(const QString& name) const;
     bool exists(const QString& name) const;
     void writeFile(const QString& name, const QByteArray& bytes) const;

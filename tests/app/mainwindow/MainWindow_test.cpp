@@ -6,6 +6,7 @@
 #include "tests/app/guisupport/GuiTestFolder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -60,6 +61,7 @@ private slots:
     void initTestCase() { test::prepareGuiTests(); }
     void init() { MessageBox::clearShown(); }
     void firstStart();
+    void layoutHasNoGapsAndFullStrips();
     void storedSizes_data();
     void storedSizes();
     void placementAndUpperHeightComeBack();
@@ -114,6 +116,33 @@ void MainWindowTest::firstStart()
     QVERIFY(strip(window, "resultStrip")->isHidden());
     QVERIFY(strip(window, "progressStrip")->isHidden());
     QVERIFY(MessageBox::shown().isEmpty());
+}
+
+void MainWindowTest::layoutHasNoGapsAndFullStrips()
+{
+    GuiTestFolder folder;
+    MainWindow window(folder.settings(), folder.folder());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    strip(window, "resultStrip")->show();
+    strip(window, "progressStrip")->show();
+    QTRY_VERIFY(strip(window, "progressStrip")->isVisible());
+
+    // At the default size and at the smallest one.
+    for (const QSize size : {QSize(800, 540), QSize(400, 420)}) {
+        window.resize(size);
+        QApplication::processEvents();
+        // The columns and the panes start at the top of the window's area: no empty band.
+        QWidget* central = window.centralWidget();
+        for (const char* name : {"leftColumn", "rightColumn", "paneSplitter"})
+            QCOMPARE(child<QWidget>(window, name)->mapTo(central, QPoint(0, 0)).y(), 0);
+        // The strips at the bottom keep their heights, and what is inside them fills them.
+        QCOMPARE(strip(window, "resultStrip")->height(), 37);
+        QCOMPARE(child<QWidget>(window, "resultGauge")->height(), 19);
+        QCOMPARE(strip(window, "progressStrip")->height(), 17);
+        QCOMPARE(child<QWidget>(window, "progressBar")->height(), 17);
+        QCOMPARE(strip(window, "progressStrip")->mapTo(central, QPoint(0, 17)).y(), central->height());
+    }
 }
 
 void MainWindowTest::storedSizes_data()
