@@ -5,13 +5,13 @@
 #include "app/mainwindow/TextPane.h"
 #include "app/settings/SettingsStore.h"
 #include "app/shell/Application.h"
+#include "app/shell/DesktopOpener.h"
 #include "app/shell/FileLocations.h"
 #include "app/shell/MessageBox.h"
 #include "history/HistoryLog.h"
 #include "samples/SampleLibrary.h"
 #include "tests/app/guisupport/GuiTestFolder.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -65,14 +65,6 @@ void setPaneText(Application& program, Pane pane, const QString& text)
     program.window().pane(pane).editor()->setPlainText(text);
 }
 
-// Receives what the desktop would be asked to open.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
 
 // A per-user layout: the temporary program folder stands for the installed data folder (it holds
 // the dictionary and the help page), and the user's folder is not there yet.
@@ -187,14 +179,17 @@ void ApplicationTest::shippedFilesPreferTheUsersCopy()
     PerUser layout;
     Application program(layout.folder.settings(), layout.files);
     QVERIFY(program.start());
-    UrlRecorder recorder;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+    QList<QUrl> opened;
+    DesktopOpener::setHandlerForTesting([&](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
     auto* help = program.window().findChild<QPushButton*>(QStringLiteral("helpButton"));
     QTest::mouseClick(help, Qt::LeftButton);
     writeFile(layout.userFile(QStringLiteral("help.htm")), "<html>mine</html>");
     QTest::mouseClick(help, Qt::LeftButton);
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(recorder.opened,
+    DesktopOpener::setHandlerForTesting({});
+    QCOMPARE(opened,
         (QList<QUrl>{QUrl::fromLocalFile(layout.folder.filePath(QStringLiteral("help.htm"))),
             QUrl::fromLocalFile(layout.userFile(QStringLiteral("help.htm")))}));
     // The help button tells where the user's files are.
