@@ -12,13 +12,24 @@
 
 namespace quendry::test {
 
+namespace {
+
+// The dictionary of the source tree, or a copy of it named in the environment (the run as an
+// ordinary user uses a copy when the checkout is closed to other users).
+QString dictionaryPath()
+{
+    return qEnvironmentVariable("QUENDRY_TEST_DICTIONARY", QStringLiteral(QUENDRY_DICTIONARY));
+}
+
+} // namespace
+
 GuiTestFolder::GuiTestFolder(Dictionary dictionary)
 {
     if (!m_directory.isValid())
         qFatal("cannot create a temporary folder");
     QDir(m_directory.path()).mkdir(QStringLiteral("program"));
     if (dictionary == Dictionary::Present
-        && !QFile::copy(QStringLiteral(QUENDRY_DICTIONARY), filePath(QStringLiteral("Dct.txt")))) {
+        && !QFile::copy(dictionaryPath(), filePath(QStringLiteral("Dct.txt")))) {
         qFatal("cannot copy the dictionary");
     }
 }
