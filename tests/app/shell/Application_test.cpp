@@ -12,6 +12,7 @@
 #include "samples/SampleLibrary.h"
 #include "tests/app/guisupport/GuiTestFolder.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -192,8 +193,15 @@ void ApplicationTest::shippedFilesPreferTheUsersCopy()
     QCOMPARE(opened,
         (QList<QUrl>{QUrl::fromLocalFile(layout.folder.filePath(QStringLiteral("help.htm"))),
             QUrl::fromLocalFile(layout.userFile(QStringLiteral("help.htm")))}));
-    // The help button tells where the user's files are.
-    QVERIFY(help->toolTip().contains(QDir::toNativeSeparators(ProgramFolder(layout.user).path())));
+    // The help button tells where the user's files are, in its tooltip and in "About Quendry...".
+    const QString folderShown = QDir::toNativeSeparators(ProgramFolder(layout.user).path());
+    QVERIFY(help->toolTip().contains(folderShown));
+    QAction* about = help->findChild<QAction*>(QStringLiteral("aboutAction"));
+    QVERIFY(about && help->actions().contains(about));
+    about->trigger();
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().first().title, QStringLiteral("About Quendry"));
+    QVERIFY(MessageBox::shown().first().text.contains(folderShown));
 }
 
 void ApplicationTest::readOnlyProgramFolderLosesNothing()
