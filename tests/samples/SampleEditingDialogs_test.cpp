@@ -104,6 +104,7 @@ private slots:
     void unsafeNameIsRefused_data();
     void unsafeNameIsRefused();
     void createThatCannotWriteKeepsTheText();
+    void editingASampleReadInPartSaysSo();
     void saveAsStoresTheChosenPane_data();
     void saveAsStoresTheChosenPane();
     void saveAsNeverReplaces();
@@ -117,6 +118,19 @@ private slots:
     void tooSmallSizeOpensReadable_data();
     void tooSmallSizeOpensReadable();
 };
+
+// Saving would replace the file with the part that could be read, so the user is told first.
+void SampleEditingDialogsTest::editingASampleReadInPartSaysSo()
+{
+    SampleFixture fixture;
+    fixture.writeSampleFile(QStringLiteral("memo.tqd"), "{\\rtf1 kept" + QByteArray(300, '{') + " deep");
+    EditSampleDialog dialog(fixture.store(), fixture.settings(), QStringLiteral("memo"));
+    QCOMPARE(dialog.load(), std::nullopt);
+    QCOMPARE(dialog.editor().toPlainText(), QStringLiteral("kept deep"));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().first().kind, MessageBox::Kind::Warning);
+    QVERIFY(MessageBox::shown().first().text.contains(fixture.samplePath(QStringLiteral("memo.tqd"))));
+}
 
 void SampleEditingDialogsTest::captions_data()
 {
