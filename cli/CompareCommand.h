@@ -8,15 +8,9 @@
 
 namespace quendry::cli {
 
-// One line of the explanation: a non-zero term, its points and what they mean.
-struct ExplanationLine {
-    std::string_view term;
-    double points;
-    std::string_view reason;
-};
-
-// The non-zero terms, largest first by absolute value; equal sizes keep the verdict's order.
-std::vector<ExplanationLine> explain(const ComparisonResult& terms);
+// The explanation is the engine's: its lines, sorted and worded there.
+using quendry::ExplanationLine;
+using quendry::explain;
 
 // Points as a person writes them: "-25", "-37.5", "+15".
 std::string formatPoints(double points);

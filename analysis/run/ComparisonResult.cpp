@@ -1,5 +1,8 @@
 #include "analysis/run/ComparisonResult.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace quendry {
 
 namespace {
@@ -72,6 +75,20 @@ constexpr std::array<TermInfo, termCount> table{{
 const std::array<TermInfo, termCount>& termTable()
 {
     return table;
+}
+
+std::vector<ExplanationLine> explain(const ComparisonResult& terms)
+{
+    std::vector<ExplanationLine> lines;
+    for (const TermInfo& term : table) {
+        const double value = term.valueIn(terms);
+        if (value == 0.0)
+            continue;
+        lines.push_back({term.name, value, value > 0 ? term.rewardReason : term.penaltyReason});
+    }
+    std::stable_sort(lines.begin(), lines.end(),
+        [](const ExplanationLine& a, const ExplanationLine& b) { return std::fabs(a.points) > std::fabs(b.points); });
+    return lines;
 }
 
 } // namespace quendry

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace quendry {
 
@@ -58,5 +59,16 @@ inline constexpr std::size_t termCount = 26;
 
 // Every term in the order the verdict reads them.
 const std::array<TermInfo, termCount>& termTable();
+
+// One line of an explanation: a term that moved the result, its points and what they mean.
+struct ExplanationLine {
+    std::string_view term;
+    double points;
+    std::string_view reason; // the reward or penalty wording; empty for a term without one
+};
+
+// The non-zero terms, largest first by absolute value; equal sizes keep the verdict's order. Every
+// explanation the program shows (the command line's, the window's, the report's) is this list.
+std::vector<ExplanationLine> explain(const ComparisonResult& terms);
 
 } // namespace quendry

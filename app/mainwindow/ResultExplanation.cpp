@@ -12,31 +12,24 @@ namespace quendry {
 
 QString resultExplanation(const ComparisonResult& terms)
 {
-    struct Line {
-        double points;
-        std::string_view reason;
-    };
-    std::vector<Line> rewards;
-    std::vector<Line> penalties;
-    for (const TermInfo& term : termTable()) {
-        const double points = term.valueIn(terms);
-        if (points > 0 && !term.rewardReason.empty())
-            rewards.push_back({points, term.rewardReason});
-        else if (points < 0 && !term.penaltyReason.empty())
-            penalties.push_back({points, term.penaltyReason});
+    // The engine's explanation, strongest first, split by sign; a term without wording for its
+    // sign is left out.
+    std::vector<ExplanationLine> rewards;
+    std::vector<ExplanationLine> penalties;
+    for (const ExplanationLine& line : explain(terms)) {
+        if (line.reason.empty())
+            continue;
+        (line.points > 0 ? rewards : penalties).push_back(line);
     }
-    const auto strongestFirst = [](const Line& a, const Line& b) { return std::abs(a.points) > std::abs(b.points); };
-    std::stable_sort(rewards.begin(), rewards.end(), strongestFirst);
-    std::stable_sort(penalties.begin(), penalties.end(), strongestFirst);
 
     QStringList lines;
-    const auto addSection = [&lines](const QString& heading, const std::vector<Line>& section) {
+    const auto addSection = [&lines](const QString& heading, const std::vector<ExplanationLine>& section) {
         if (section.empty())
             return;
         if (!lines.isEmpty())
             lines.append(QString());
         lines.append(heading);
-        for (const Line& line : section)
+        for (const ExplanationLine& line : section)
             lines.append(QStringLiteral("\u2022 ")
                 + QString::fromUtf8(line.reason.data(), static_cast<qsizetype>(line.reason.size())));
     };
