@@ -10,7 +10,6 @@ namespace quendry {
 namespace {
 
 constexpr bool isWordCharacter(char c) { return isLetter(c) || c == '\''; }
-constexpr bool isDoubleQuote(char c) { return c == '"' || code(c) == 147 || code(c) == 148; }
 
 // Within the codes that are collected, these pairs differ only in letter case.
 unsigned char caseFolded(unsigned char value)
@@ -108,30 +107,21 @@ CharacterProfile profileCharacters(std::string_view text, WordClassifier& classi
                 if (c == ';')
                     ++p.semicolonCount;
                 if (!(i > 0 && isDigit(previous)) && !digitAt(i + 1)) {
-                    if (c == '(') ++p.openParenCount;
-                    else if (c == ')') ++p.closeParenCount;
-                    else if (isDoubleQuote(c)) ++p.doubleQuoteCount;
-                    else if (c == '!') ++p.exclamationCount;
+                    if (c == '!') ++p.exclamationCount;
                     else if (c == ':') ++p.colonCount;
                     else if (c == '?') ++p.questionMarkCount;
                     else if (c == ',') ++p.commaCount;
                     else if (c == '.' && next != '.') ++p.periodCount;
                 }
                 if (next == ' ' || next == '\r') {
-                    if (c == ')') ++p.closeParenSpaceCount;
-                    else if (c == '(') ++p.openParenSpaceCount;
-                    else if (isDoubleQuote(c)) ++p.quoteSpaceCount;
-                    else if (c == '?') ++p.questionSpaceCount;
+                    if (c == '?') ++p.questionSpaceCount;
                     else if (c == ',') ++p.commaSpaceCount;
                     else if (c == '.') ++p.periodSpaceCount;
                 }
                 if (i > 0 && previous == ' ') {
                     if (c == '?') ++p.spaceQuestionCount;
-                    else if (isDoubleQuote(c)) ++p.spaceQuoteCount;
                     else if (c == ',') ++p.spaceCommaCount;
                     else if (c == '.') ++p.spacePeriodCount;
-                    else if (c == '(') ++p.spaceOpenParenCount;
-                    else if (c == ')') ++p.spaceCloseParenCount;
                 }
             }
 

@@ -15,20 +15,11 @@ struct CharacterProfile {
     std::int32_t otherSymbolCount = 0;
     std::int32_t semicolonCount = 0;
     std::int32_t letterCount = 0;
-    std::int32_t openParenCount = 0;
-    std::int32_t closeParenCount = 0;
-    std::int32_t doubleQuoteCount = 0;
     std::int32_t exclamationCount = 0;
     std::int32_t colonCount = 0;
     std::int32_t questionMarkCount = 0;
-    std::int32_t closeParenSpaceCount = 0;
-    std::int32_t openParenSpaceCount = 0;
-    std::int32_t quoteSpaceCount = 0;
     std::int32_t questionSpaceCount = 0;
     std::int32_t spaceQuestionCount = 0;
-    std::int32_t spaceQuoteCount = 0;
-    std::int32_t spaceOpenParenCount = 0;
-    std::int32_t spaceCloseParenCount = 0;
     std::int32_t wordTokenCount = 0;
     StringList specialChars; // sorted; characters that differ only in case count once
     StringList symbolRuns;   // distinct runs of two or more symbol characters, first seen first

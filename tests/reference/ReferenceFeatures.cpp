@@ -7,7 +7,6 @@ namespace quendry::reference {
 namespace {
 
 bool isWordChar(char c) { return isLetter(c) || c == '\''; }
-bool isQuote(char c) { return c == '"' || code(c) == 147 || code(c) == 148; }
 bool digitAt(std::string_view t, std::ptrdiff_t i)
 {
     return i >= 0 && i < static_cast<std::ptrdiff_t>(t.size()) && isDigit(t[static_cast<std::size_t>(i)]);
@@ -72,9 +71,6 @@ CharacterProfile profileCharacters(std::string_view t, Classifier& classifier)
         p.semicolonCount += c == ';';
         p.letterCount += isLetter(c);
         if (!digitAt(t, i - 1) && !digitAt(t, i + 1)) {
-            p.openParenCount += c == '(';
-            p.closeParenCount += c == ')';
-            p.doubleQuoteCount += isQuote(c);
             p.exclamationCount += c == '!';
             p.colonCount += c == ':';
             p.questionMarkCount += c == '?';
@@ -82,20 +78,14 @@ CharacterProfile profileCharacters(std::string_view t, Classifier& classifier)
             p.periodCount += c == '.' && (last || at(i + 1) != '.');
         }
         if (!last && (at(i + 1) == ' ' || at(i + 1) == '\r')) {
-            p.closeParenSpaceCount += c == ')';
-            p.openParenSpaceCount += c == '(';
-            p.quoteSpaceCount += isQuote(c);
             p.questionSpaceCount += c == '?';
             p.commaSpaceCount += c == ',';
             p.periodSpaceCount += c == '.';
         }
         if (i > 0 && at(i - 1) == ' ') {
             p.spaceQuestionCount += c == '?';
-            p.spaceQuoteCount += isQuote(c);
             p.spaceCommaCount += c == ',';
             p.spacePeriodCount += c == '.';
-            p.spaceOpenParenCount += c == '(';
-            p.spaceCloseParenCount += c == ')';
         }
         if (isWordChar(c))
             token += c;
