@@ -18,7 +18,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -40,7 +42,17 @@ std::string readFile(const fs::path& path)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-std::string novel(const char* name) { return quendry::toEngineText(readFile(g_corpus / name)); }
+// A novel of the corpus; a missing one ends the program, as every text built from it would
+// otherwise wait for an empty string to grow.
+std::string novel(const char* name)
+{
+    std::string text = quendry::toEngineText(readFile(g_corpus / name));
+    if (text.empty()) {
+        std::fprintf(stderr, "cannot read %s (set QUENDRY_CORPUS or pass --corpus)\n", (g_corpus / name).c_str());
+        std::exit(1);
+    }
+    return text;
+}
 
 std::string repeatedTo(const std::string& unit, std::size_t size)
 {
@@ -122,6 +134,7 @@ struct Case {
 
 struct Measurement {
     double seconds = -1; // below 0: did not finish
+    double processorSeconds = -1; // the processor time of the same round
     long peakKilobytes = 0;
 };
 
@@ -136,22 +149,28 @@ Measurement measure(const std::function<void()>& prepare, const std::function<vo
         close(pipeEnds[0]);
         prepare();
         alarm(static_cast<unsigned>(timeoutSeconds));
-        double best = 1e9;
+        // On a machine shared with other work the wall time says more about the others than
+        // about the engine, which runs on one thread: the processor time is kept beside it.
+        double best[2] = {1e9, 1e9};
         for (int round = 0; round < 3; ++round) {
             const auto start = std::chrono::steady_clock::now();
+            const std::clock_t startClock = std::clock();
             work();
-            best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-            if (best > 5)
+            best[0] = std::min(best[0], std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+            best[1] = std::min(best[1], static_cast<double>(std::clock() - startClock) / CLOCKS_PER_SEC);
+            if (best[0] > 5)
                 break;
         }
-        const ssize_t written = write(pipeEnds[1], &best, sizeof best);
+        const ssize_t written = write(pipeEnds[1], best, sizeof best);
         _exit(written == sizeof best ? 0 : 1);
     }
     close(pipeEnds[1]);
     Measurement result;
-    double seconds = -1;
-    if (read(pipeEnds[0], &seconds, sizeof seconds) == sizeof seconds)
-        result.seconds = seconds;
+    double seconds[2] = {-1, -1};
+    if (read(pipeEnds[0], seconds, sizeof seconds) == sizeof seconds) {
+        result.seconds = seconds[0];
+        result.processorSeconds = seconds[1];
+    }
     close(pipeEnds[0]);
     int status = 0;
     rusage usage{};
@@ -165,6 +184,8 @@ Measurement measure(const std::function<void()>& prepare, const std::function<vo
 int main(int argc, char** argv)
 {
     bool withReference = true;
+    if (const char* folder = std::getenv("QUENDRY_CORPUS"))
+        g_corpus = folder;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-reference") == 0)
             withReference = false;
@@ -192,8 +213,8 @@ int main(int argc, char** argv)
         {"every emoticon", p1, everyEmoticon},
     };
 
-    std::printf("| Input (second text; first text: 1 MB of prose) | Engine | vs prose | Peak memory | Limit | Reference |\n");
-    std::printf("|---|---|---|---|---|---|\n");
+    std::printf("| Input (second text; first text: 1 MB of prose) | Engine | Processor | vs prose | Peak memory | Limit | Reference |\n");
+    std::printf("|---|---|---|---|---|---|---|\n");
     double proseSeconds = 0;
     for (const Case& c : cases) {
         std::string first, second;
@@ -230,7 +251,8 @@ int main(int argc, char** argv)
         char reference[32] = "not run";
         if (withReference)
             std::snprintf(reference, sizeof reference, plain.seconds < 0 ? "> 60 s" : "%.2f s", plain.seconds);
-        std::printf("| %s | %.0f ms | %.2f | %.0f MB | %.0f MB | %s |\n", c.name, engine.seconds * 1000, ratio,
+        std::printf("| %s | %.0f ms | %.0f ms | %.2f | %.0f MB | %.0f MB | %s |\n", c.name, engine.seconds * 1000,
+            engine.processorSeconds * 1000, ratio,
             static_cast<double>(engine.peakKilobytes) / 1024, 10.0 * static_cast<double>(size) / megabyte + 30, reference);
         std::fflush(stdout);
     }
