@@ -37,12 +37,12 @@ QString utcOffset(const QDateTime& when)
 const char* const meaningText =
     "The percentage is Quendry's estimate that one person wrote both texts. It comes from the "
     "writing habits listed above: each rule that found the two texts alike or unlike added or "
-    "took away points, and the points were turned into a figure from 0 to 100. It is not a "
-    "measured probability and not proof. Short texts, texts of different kinds (a letter and a "
-    "chat message), texts that were edited, corrected or dictated, and a writer who imitates "
-    "another can all mislead it. A high figure says that the texts share habits that writers "
-    "rarely change; a low figure says that they differ in such habits. Weigh it together with "
-    "the reasons above and with other evidence.";
+    "took away points, and the points were turned into a figure from 0 to 100. It is an estimate "
+    "made by fixed rules, not a probability measured on cases of known writers, and it is not "
+    "proof. Short texts, texts of different kinds (a letter and a chat message), texts that were "
+    "edited, corrected or dictated, and a writer who imitates another can all mislead it. A high "
+    "figure says that the texts share habits that writers rarely change; a low figure says that "
+    "they differ in such habits. Weigh it together with the reasons above and with other evidence.";
 
 } // namespace
 
