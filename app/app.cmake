@@ -78,7 +78,7 @@ add_library(quendry_shell STATIC
 add_library(Quendry::shell ALIAS quendry_shell)
 quendry_target_defaults(quendry_shell)
 target_include_directories(quendry_shell PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(quendry_shell PUBLIC Quendry::app Quendry::samples Quendry::history)
+target_link_libraries(quendry_shell PUBLIC Quendry::app Quendry::samples Quendry::history Quendry::report)
 set_target_properties(quendry_shell PROPERTIES AUTOMOC ON)
 
 qt_add_executable(quendry WIN32 MACOSX_BUNDLE ${CMAKE_CURRENT_LIST_DIR}/main.cpp)

@@ -165,8 +165,10 @@ void MainWindow::analyze()
         return;
     std::string first = paneEngineText(*m_upperPane->document());
     std::string second = paneEngineText(*m_lowerPane->document());
-    if (m_run->start(std::move(first), std::move(second), std::filesystem::path(m_files.shippedFile(dictionaryFileName()).toStdU16String())))
+    if (m_run->start(std::move(first), std::move(second), std::filesystem::path(m_files.shippedFile(dictionaryFileName()).toStdU16String()))) {
         m_analyzeButton->setEnabled(false);
+        m_saveReportButton->setEnabled(false);
+    }
 }
 
 void MainWindow::applySelectedTheme()
@@ -292,14 +294,20 @@ QWidget* MainWindow::buildRightColumn()
 
     m_picture = new StatusPicture(column);
     m_analyzeButton = makeButton(QStringLiteral("Analyze"), QStringLiteral("analyzeButton"), QSize(130, 40));
+    // A report can be saved of the result the gauge shows, and only then.
+    m_saveReportButton
+        = makeButton(QStringLiteral("Save report..."), QStringLiteral("saveReportButton"), QSize(130, 40));
+    m_saveReportButton->setEnabled(false);
     QPushButton* exitButton = makeButton(QStringLiteral("Exit"), QStringLiteral("exitButton"), QSize(129, 40));
 
     layout->addWidget(m_picture, 0, Qt::AlignHCenter);
     layout->addWidget(m_analyzeButton);
+    layout->addWidget(m_saveReportButton);
     layout->addStretch(1);
     layout->addWidget(exitButton);
 
     connect(m_analyzeButton, &QPushButton::clicked, this, &MainWindow::analyze);
+    connect(m_saveReportButton, &QPushButton::clicked, this, &MainWindow::saveReportRequested);
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
     return column;
 }
@@ -453,6 +461,7 @@ void MainWindow::comparisonCompleted(int percent)
 {
     if (const auto& comparison = m_run->lastComparison())
         m_gauge->setToolTip(resultExplanation(comparison->terms));
+    m_saveReportButton->setEnabled(true);
     emit comparisonFinished(percent);
 }
 

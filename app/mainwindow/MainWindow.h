@@ -97,6 +97,8 @@ signals:
     void saveSampleRequested(quendry::Pane which);
     // A comparison ended with this percentage in the gauge.
     void comparisonFinished(int percent);
+    // "Save report..." was pressed; the gauge shows the result of the last comparison.
+    void saveReportRequested();
     // The Settings window's "History" and "Clear History"; parent is the Settings window, which
     // the History window opens above and any message belongs to.
     void historyViewerRequested(QWidget* parent);
@@ -135,6 +137,7 @@ private:
     QPushButton* m_samplesButton = nullptr;
     QComboBox* m_themeSelector = nullptr;
     QPushButton* m_analyzeButton = nullptr;
+    QPushButton* m_saveReportButton = nullptr;
     StatusPicture* m_picture = nullptr;
     QWidget* m_resultStrip = nullptr;
     ResultGauge* m_gauge = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/mainwindow/MainWindow.h"
 #include "app/mainwindow/TextPane.h"
+#include "app/report/ReportSaver.h"
 #include "app/shell/MessageBox.h"
 #include "app/shell/TerminationWatcher.h"
 #include "history/HistoryLog.h"
@@ -18,6 +19,7 @@ Application::Application(SettingsStore& settings, FileLocations files, QObject* 
     , m_samples(std::make_unique<SampleLibrary>(settings, files.userFolder()))
     , m_history(std::make_unique<HistoryLog>(settings, files.userFolder(), *m_samples))
     , m_files(files)
+    , m_reports(std::make_unique<ReportSaver>())
 {
     connectParts();
 }
@@ -56,6 +58,7 @@ void Application::connectParts()
     MainWindow* window = m_window.get();
     SampleLibrary* samples = m_samples.get();
     HistoryLog* history = m_history.get();
+    ReportSaver* reports = m_reports.get();
 
     connect(window, &MainWindow::samplesRequested, samples, [samples, window] { samples->openSamples(window); });
     connect(window, &MainWindow::saveSampleRequested, samples,
@@ -66,6 +69,9 @@ void Application::connectParts()
         history->recordComparison(percent, window->pane(Pane::Upper).document()->toPlainText(),
             window->pane(Pane::Lower).document()->toPlainText(), window);
     });
+    connect(window, &MainWindow::comparisonFinished, reports,
+        [reports, window, samples] { reports->comparisonFinished(*window, *samples); });
+    connect(window, &MainWindow::saveReportRequested, reports, [reports, window] { reports->save(window); });
     connect(window, &MainWindow::historyViewerRequested, history, &HistoryLog::showViewer);
     connect(window, &MainWindow::historyClearRequested, history, [history](QWidget* parent) {
         if (const auto error = history->clear())

@@ -10,6 +10,7 @@ namespace quendry {
 
 class HistoryLog;
 class MainWindow;
+class ReportSaver;
 class SampleLibrary;
 class SettingsStore;
 class TerminationWatcher;
@@ -38,6 +39,7 @@ public:
     MainWindow& window() const { return *m_window; }
     SampleLibrary& samples() const { return *m_samples; }
     HistoryLog& history() const { return *m_history; }
+    ReportSaver& reports() const { return *m_reports; }
 
 private:
     void connectParts();
@@ -48,6 +50,7 @@ private:
     std::unique_ptr<HistoryLog> m_history;
     FileLocations m_files;
     std::unique_ptr<TerminationWatcher> m_termination;
+    std::unique_ptr<ReportSaver> m_reports;
 };
 
 } // namespace quendry
