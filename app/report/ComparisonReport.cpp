@@ -53,7 +53,7 @@ ComparisonReport::ComparisonReport(const ReportedText& first, const ReportedText
     , m_made(made)
     , m_version(version)
 {
-    for (const cli::ExplanationLine& line : cli::explain(comparison.terms))
+    for (const ExplanationLine& line : explain(comparison.terms))
         m_reasons.append({QString::fromStdString(cli::formatPoints(line.points)), fromUtf8(line.reason)});
 }
 

@@ -104,7 +104,7 @@ void ComparisonReportTest::explainsAsTheCommandLineDoes()
     const Comparison comparison = compare(m_anna1, m_ben);
     const ComparisonReport report({QString(), m_anna1, 0}, {QString(), m_ben, 0}, comparison, firstDate, {});
 
-    const auto lines = cli::explain(comparison.terms);
+    const auto lines = explain(comparison.terms);
     QVERIFY(lines.size() > 3);
     QCOMPARE(report.reasons().size(), static_cast<qsizetype>(lines.size()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
