@@ -42,22 +42,25 @@ echo "one writer: $same; two writers: $other"
 
 echo "== the installed window, started by the menu entry's command"
 command=$(sed -n 's/^Exec=//p' /usr/share/applications/org.quendry.Quendry.desktop)
-chown nobody "$home"
+# The user may not be able to enter this checkout: what the sessions run is copied to the home.
+cp tools/close_window.py "$home/"
+chown -R nobody "$home"
 # One start: type a line into the upper pane (which has the focus at start), then close.
-session() {
+session() (
   local typed=$1
+  cd "$home"
   "${as_root[@]}" setpriv --reuid=nobody --regid=nogroup --clear-groups \
     env HOME="$home" XDG_RUNTIME_DIR="$home" PATH=/usr/bin:/bin \
     timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
       '"$command"' & program=$!
-      tools/close_window.py " Quendry" 60 --wait-only
+      ./close_window.py " Quendry" 60 --wait-only
       if [ -n "$1" ]; then
         window=$(xdotool search --onlyvisible --name "^ Quendry\$" | head -n 1)
         xdotool windowfocus --sync "$window" type --delay 20 "$1"
       fi
-      tools/close_window.py " Quendry" 10
+      ./close_window.py " Quendry" 10
       wait $program' session "$typed"
-}
+)
 session "Typed before the first close."
 saved=$(grep -rl --exclude-dir=.cache "Typed before the first close" "$home" || true)
 [ -n "$saved" ] || { echo "check_package: the typed text was not saved under the user's home" >&2; exit 1; }
