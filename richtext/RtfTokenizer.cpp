@@ -1,4 +1,4 @@
-#include "app/rtf/RtfTokenizer.h"
+#include "richtext/RtfTokenizer.h"
 
 #include <algorithm>
 

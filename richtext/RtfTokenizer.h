@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/rtf/RtfToken.h"
+#include "richtext/RtfToken.h"
 
 #include <cstddef>
 #include <string_view>
