@@ -8,8 +8,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  # the command-line tool's JSON output
-  nlohmann-json3-dev
+  # the command-line tool: JSON output and argument parsing
+  nlohmann-json3-dev libcli11-dev
   # the desktop application
   qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libopengl-dev fonts-dejavu-core xvfb xauth
   # the Debian package and the checks of the menu entry, metainfo and man pages
