@@ -1,6 +1,7 @@
 #include "samples/SampleLibrary.h"
 
 #include "app/shell/MessageBox.h"
+#include "samples/RankingDialog.h"
 #include "samples/SaveSampleDialog.h"
 #include "samples/SamplesDialog.h"
 
@@ -25,6 +26,33 @@ void SampleLibrary::saveSampleAs(const QTextDocument& paneText, QWidget* parent)
 {
     SaveSampleDialog dialog(m_store, m_settings, paneText, parent);
     dialog.exec();
+}
+
+std::optional<QString> SampleLibrary::rankAgainstSamples(std::string questionedText,
+    std::filesystem::path dictionaryPath, RankingProgress progress, QWidget* parent)
+{
+    const SampleStore::Listing listing = m_store.list();
+    if (listing.error) {
+        MessageBox::error(parent, *listing.error);
+        return std::nullopt;
+    }
+    std::vector<RankingTask::Sample> samples;
+    for (const QString& name : listing.names) {
+        // A listed file whose name has no exact ".tqd" cannot be put into a pane; it is not ranked.
+        if (m_store.exists(name))
+            samples.push_back({name, m_store.filePath(name).toStdString()});
+    }
+    if (samples.empty()) {
+        MessageBox::information(parent, emptyLibraryMessage());
+        return std::nullopt;
+    }
+    RankingDialog dialog(m_analyzer, std::move(questionedText), std::move(samples), std::move(dictionaryPath),
+        progress, parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenSample().isEmpty())
+        return std::nullopt;
+    if (!putIntoPane(dialog.chosenSample(), Pane::Lower, parent))
+        return std::nullopt;
+    return dialog.chosenSample();
 }
 
 bool SampleLibrary::putIntoPane(const QString& name, Pane pane, QWidget* parent)

@@ -4,14 +4,27 @@
 #include "samples/RememberedSamples.h"
 #include "samples/SampleStore.h"
 
+#include "analysis/run/Analyzer.h"
+
 #include <QObject>
 
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class QProgressBar;
 class QTextDocument;
 class QWidget;
 
 namespace quendry {
 
 class SettingsStore;
+
+// Where a ranking shows its progress: the main window's progress strip and bar.
+struct RankingProgress {
+    QWidget* strip = nullptr;
+    QProgressBar* bar = nullptr;
+};
 
 // The sample library as the program uses it: the Samples window, Save sample as for a pane's
 // content, and the names of the samples put into the panes, remembered for the history. A sample
@@ -26,6 +39,19 @@ public:
     void openSamples(QWidget* parent);
     // Save sample as for a pane's whole content.
     void saveSampleAs(const QTextDocument& paneText, QWidget* parent);
+
+    static QString emptyLibraryMessage()
+    {
+        return QStringLiteral("The sample library is empty, so there is nothing to rank against. Add samples in "
+                              "the Samples window first.");
+    }
+    // "Rank against samples": ranks the questioned text (the upper pane's, as the analysis reads
+    // it) against every sample in the modal RankingDialog, with progress in the main window's
+    // strip. A sample double-clicked there is put into the lower pane (putIntoPane) and its name
+    // returned, for the caller to compare; nothing when none was chosen or it could not be put
+    // there.
+    std::optional<QString> rankAgainstSamples(std::string questionedText, std::filesystem::path dictionaryPath,
+        RankingProgress progress, QWidget* parent);
 
     // Puts the sample into the pane (putTextInPane), replacing the pane's whole content, and
     // remembers its name for that pane. False when there is no such sample (nothing happens) or
@@ -49,6 +75,7 @@ private:
     SettingsStore& m_settings;
     SampleStore m_store;
     RememberedSamples m_remembered;
+    const Analyzer m_analyzer; // prepared once, for every ranking
 };
 
 } // namespace quendry

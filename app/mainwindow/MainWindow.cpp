@@ -159,13 +159,18 @@ QString MainWindow::activeTheme() const
     return m_themes->activeTheme();
 }
 
+std::filesystem::path MainWindow::dictionaryPath() const
+{
+    return std::filesystem::path(m_files.shippedFile(dictionaryFileName()).toStdU16String());
+}
+
 void MainWindow::analyze()
 {
     if (m_run->isRunning())
         return;
     std::string first = paneEngineText(*m_upperPane->document());
     std::string second = paneEngineText(*m_lowerPane->document());
-    if (m_run->start(std::move(first), std::move(second), std::filesystem::path(m_files.shippedFile(dictionaryFileName()).toStdU16String()))) {
+    if (m_run->start(std::move(first), std::move(second), dictionaryPath())) {
         m_analyzeButton->setEnabled(false);
         m_saveReportButton->setEnabled(false);
     }
@@ -255,6 +260,7 @@ QWidget* MainWindow::buildLeftColumn()
     layout->setSpacing(0);
 
     m_samplesButton = makeButton(QStringLiteral("Samples"), QStringLiteral("samplesButton"), QSize(130, 40));
+    m_rankButton = makeButton(QStringLiteral("Rank against samples"), QStringLiteral("rankButton"), QSize(130, 40));
     QPushButton* settingsButton = makeButton(QStringLiteral("Settings"), QStringLiteral("settingsButton"), QSize(130, 40));
     QPushButton* helpButton = makeButton(QStringLiteral("Help"), QStringLiteral("helpButton"), QSize(130, 40));
     m_themeSelector = new QComboBox(column);
@@ -263,6 +269,7 @@ QWidget* MainWindow::buildLeftColumn()
     QPushButton* themeButton = makeButton(QStringLiteral("Save"), QStringLiteral("themeSaveButton"), QSize(129, 39));
 
     layout->addWidget(m_samplesButton);
+    layout->addWidget(m_rankButton);
     layout->addWidget(settingsButton);
     layout->addWidget(helpButton);
     layout->addStretch(1);
@@ -270,6 +277,10 @@ QWidget* MainWindow::buildLeftColumn()
     layout->addWidget(themeButton);
 
     connect(m_samplesButton, &QPushButton::clicked, this, &MainWindow::samplesRequested);
+    connect(m_rankButton, &QPushButton::clicked, this, [this] {
+        if (!m_run->isRunning())
+            emit rankRequested();
+    });
     connect(settingsButton, &QPushButton::clicked, this, &MainWindow::openSettings);
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
     // The button's own menu (right button) tells where the user's files are.

@@ -74,6 +74,11 @@ public:
     void setAutosaveInterval(int milliseconds);
 
     AnalysisRun& analysisRun() const { return *m_run; }
+    // The dictionary every comparison reads.
+    std::filesystem::path dictionaryPath() const;
+    // The progress strip, for other long work that the window waits for (a ranking).
+    QWidget* progressStrip() const { return m_progressStrip; }
+    QProgressBar* progressBar() const { return m_progressBar; }
     // The active theme, "" for "Classic".
     QString activeTheme() const;
 
@@ -93,6 +98,8 @@ public slots:
 signals:
     // "Samples" was pressed.
     void samplesRequested();
+    // "Rank against samples", pressed while no comparison runs.
+    void rankRequested();
     // A pane's "Save sample as..." button: store that pane's whole content as a sample.
     void saveSampleRequested(quendry::Pane which);
     // A comparison ended with this percentage in the gauge.
@@ -135,6 +142,7 @@ private:
     TextPane* m_upperPane = nullptr;
     TextPane* m_lowerPane = nullptr;
     QPushButton* m_samplesButton = nullptr;
+    QPushButton* m_rankButton = nullptr;
     QComboBox* m_themeSelector = nullptr;
     QPushButton* m_analyzeButton = nullptr;
     QPushButton* m_saveReportButton = nullptr;

@@ -1,6 +1,7 @@
 #include "app/shell/Application.h"
 
 #include "app/mainwindow/MainWindow.h"
+#include "app/mainwindow/PaneText.h"
 #include "app/mainwindow/TextPane.h"
 #include "app/report/ReportSaver.h"
 #include "app/shell/MessageBox.h"
@@ -64,6 +65,13 @@ void Application::connectParts()
     connect(window, &MainWindow::saveSampleRequested, samples,
         [samples, window](Pane pane) { samples->saveSampleAs(*window->pane(pane).document(), window); });
     connect(samples, &SampleLibrary::putTextInPane, window, &MainWindow::putTextInPane);
+    connect(window, &MainWindow::rankRequested, samples, [samples, window] {
+        const auto chosen = samples->rankAgainstSamples(paneEngineText(*window->pane(Pane::Upper).document()),
+            window->dictionaryPath(), {window->progressStrip(), window->progressBar()}, window);
+        // The chosen sample is in the lower pane: it is compared as "Analyze" compares it.
+        if (chosen)
+            window->analyze();
+    });
 
     connect(window, &MainWindow::comparisonFinished, history, [history, window](int percent) {
         history->recordComparison(percent, window->pane(Pane::Upper).document()->toPlainText(),
