@@ -100,7 +100,10 @@ std::vector<NamedFile> sampleFolderFiles(const fs::path& folder)
 
 std::string readSampleFile(const fs::path& path)
 {
-    return fileEngineText(readFileBytes(path));
+    std::string problem;
+    if (auto text = sampleEngineText(readFileBytes(path), problem))
+        return std::move(*text);
+    throw CannotRead("cannot read " + path.string() + ": " + problem);
 }
 
 std::vector<std::string> readListFile(const std::string& name)

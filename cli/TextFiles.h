@@ -32,7 +32,8 @@ struct NamedFile {
 // sorted by name ignoring case. Throws CannotRead when the folder cannot be listed.
 std::vector<NamedFile> sampleFolderFiles(const std::filesystem::path& folder);
 
-// The text of a sample file as the window puts it into a pane (rich text, or plain text).
+// The text of a sample file as the window puts it into a pane (rich text, or plain text). Throws
+// CannotRead for a file the window would not put there: too large, or binary data.
 std::string readSampleFile(const std::filesystem::path& path);
 
 // The file names of a list file, one a line; blank lines and lines starting with '#' are skipped,

@@ -17,12 +17,17 @@ std::optional<std::string> readSample(const std::filesystem::path& path, QString
         error = file.errorString();
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    // One byte past the limit tells a file too large for a pane.
+    const QByteArray bytes = file.read(static_cast<qint64>(maxPaneFileBytes) + 1);
     if (file.error() != QFileDevice::NoError) {
         error = file.errorString();
         return std::nullopt;
     }
-    return fileEngineText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    std::string problem;
+    auto text = sampleEngineText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), problem);
+    if (!text)
+        error = QString::fromStdString(problem);
+    return text;
 }
 
 } // namespace
