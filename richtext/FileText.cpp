@@ -39,36 +39,11 @@ std::optional<std::u16string> decodeUtf8(std::string_view in)
     text.reserve(in.size());
     std::size_t i = 0;
     while (i < in.size()) {
-        const auto lead = static_cast<unsigned char>(in[i]);
-        if (lead < 0x80) {
-            text.push_back(lead);
-            ++i;
-            continue;
-        }
-        std::size_t length = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2, cp = lead & 0x1F, minimum = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3, cp = lead & 0x0F, minimum = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4, cp = lead & 0x07, minimum = 0x10000;
-        } else {
+        const auto character = readUtf8Character(in, i);
+        if (!character)
             return std::nullopt;
-        }
-        if (i + length > in.size())
-            return std::nullopt;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(in[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return std::nullopt;
-        appendCodePoint(text, cp);
-        i += length;
+        appendCodePoint(text, character->codePoint);
+        i += character->length;
     }
     return text;
 }

@@ -52,6 +52,42 @@ std::optional<unsigned char> unicodeToWindows1252(char32_t cp)
     return std::nullopt;
 }
 
+std::optional<Utf8Character> readUtf8Character(std::string_view in, std::size_t at)
+{
+    const auto lead = static_cast<unsigned char>(in[at]);
+    if (lead < 0x80)
+        return Utf8Character{lead, 1};
+    std::size_t length = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        cp = lead & 0x1F;
+        minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        cp = lead & 0x0F;
+        minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        cp = lead & 0x07;
+        minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (at + length > in.size())
+        return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(in[at + k]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
+    return Utf8Character{cp, length};
+}
+
 std::optional<std::string> utf8ToWindows1252(std::string_view in)
 {
     if (in.substr(0, 3) == "\xEF\xBB\xBF")
@@ -66,37 +102,12 @@ std::optional<std::string> utf8ToWindows1252(std::string_view in)
             ++i;
             continue;
         }
-        std::size_t length = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            cp = lead & 0x1F;
-            minimum = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            cp = lead & 0x0F;
-            minimum = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            cp = lead & 0x07;
-            minimum = 0x10000;
-        } else {
+        const auto character = readUtf8Character(in, i);
+        if (!character)
             return std::nullopt;
-        }
-        if (i + length > in.size())
-            return std::nullopt;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(in[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return std::nullopt;
-        const auto byte = unicodeToWindows1252(cp);
+        const auto byte = unicodeToWindows1252(character->codePoint);
         out += byte ? static_cast<char>(*byte) : '?';
-        i += length;
+        i += character->length;
     }
     return out;
 }

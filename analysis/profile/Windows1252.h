@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,14 @@ std::string toEngineText(std::string_view input);
 
 // UTF-8 to Windows-1252; nullopt when the input is not valid UTF-8.
 std::optional<std::string> utf8ToWindows1252(std::string_view utf8);
+
+// One strict UTF-8 character at `at`: its code point and its length in bytes; nullopt when the
+// sequence there is broken, cut short, overlong, a surrogate or beyond U+10FFFF.
+struct Utf8Character {
+    char32_t codePoint;
+    std::size_t length;
+};
+std::optional<Utf8Character> readUtf8Character(std::string_view in, std::size_t at);
 
 // Windows-1252 to UTF-8. Every byte has a character, so this never fails.
 std::string windows1252ToUtf8(std::string_view text);
