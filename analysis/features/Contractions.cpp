@@ -1,6 +1,7 @@
 #include "analysis/features/Contractions.h"
 
 #include "analysis/profile/Characters.h"
+#include "analysis/run/ComparisonResult.h"
 
 #include <algorithm>
 #include <array>
@@ -86,25 +87,6 @@ void updateForRow(ContractionTally& tally, std::int32_t c1, std::int32_t f1, std
     tally.secondFormTotal += c2 + f2;
 }
 
-// Penalty for texts of which one never uses a row form while the other uses them V times as often.
-double rateRatioPoints(double ratio)
-{
-    if (ratio >= 6)
-        return -45;
-    if (ratio >= 5.5)
-        return -40;
-    if (ratio >= 5)
-        return -35;
-    if (ratio >= 4.5)
-        return -30;
-    if (ratio >= 4)
-        return -25;
-    if (ratio >= 3.5)
-        return -20;
-    if (ratio >= 3)
-        return -15;
-    return 0;
-}
 
 } // namespace
 
@@ -277,17 +259,12 @@ ContractionTally tallyContractions(std::string_view firstText, std::string_view 
 double contractionPoints(const ContractionTally& tally, std::int32_t firstWordTokenCount,
     std::int32_t secondWordTokenCount)
 {
+    constexpr const TermInfo& term = terms::named("contractionPoints");
     // Below 30 word tokens a text says too little about the habit.
     if (firstWordTokenCount < 30 || secondWordTokenCount < 30)
         return 0.0;
-    if (tally.formsAbsent) {
-        const std::int32_t shorter = std::min(firstWordTokenCount, secondWordTokenCount);
-        if (shorter >= 55)
-            return 35.0;
-        if (shorter >= 45)
-            return 25.0;
-        return 15.0;
-    }
+    if (tally.formsAbsent)
+        return term.rewardBands.pointsFor(std::min(firstWordTokenCount, secondWordTokenCount));
     if (tally.firstFormsAbsent || tally.secondFormsAbsent) {
         if (tally.firstFormsFound < 4 && tally.secondFormsFound < 4)
             return 0.0;
@@ -296,7 +273,8 @@ double contractionPoints(const ContractionTally& tally, std::int32_t firstWordTo
         const double secondRate = tally.secondFormsAbsent
             ? secondWordTokenCount / 0.8
             : static_cast<double>(secondWordTokenCount) / tally.secondFormTotal;
-        return rateRatioPoints(std::max(firstRate, secondRate) / std::min(firstRate, secondRate));
+        // One text never uses a row's forms while the other uses them that many times as often.
+        return term.bands.pointsFor(std::max(firstRate, secondRate) / std::min(firstRate, secondRate));
     }
     return tally.crossingPoints;
 }

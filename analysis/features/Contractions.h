@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/profile/Characters.h"
+#include "analysis/run/ComparisonResult.h"
 
 #include <array>
 #include <cstdint>
@@ -32,7 +33,7 @@ struct ContractionTally {
     std::int32_t secondFormsFound = 0;
     std::int32_t firstFormTotal = 0;   // occurrences of all row forms
     std::int32_t secondFormTotal = 0;
-    double crossStep = -20.0;      // the size of the next crossing penalty
+    double crossStep = terms::named("contractionPoints").penalty; // the size of the next crossing penalty
     double crossingPoints = 0.0;   // the crossing penalties so far
 };
 

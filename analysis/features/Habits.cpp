@@ -1,6 +1,7 @@
 #include "analysis/features/Habits.h"
 
 #include "analysis/profile/Characters.h"
+#include "analysis/run/ComparisonResult.h"
 
 #include <algorithm>
 #include <array>
@@ -78,27 +79,17 @@ std::vector<LoneSymbol> collectLoneSymbolsIn(std::string_view text)
     return lone;
 }
 
-std::int32_t rarityPoints(std::int32_t wordCount, std::int32_t uses)
-{
-    const double wordsPerUse = static_cast<double>(wordCount) / uses;
-    if (wordsPerUse >= 18)
-        return 20;
-    if (wordsPerUse >= 12)
-        return 25;
-    if (wordsPerUse >= 8)
-        return 35;
-    return 40;
-}
-
-// The points for symbols used alone at least three times in one text and never alone in the other.
+// The penalties for symbols used alone at least the term's minimum times in one text and never
+// alone in the other: the more words a use, the smaller.
 std::int32_t unmatchedLoneSymbolTotal(const std::vector<LoneSymbol>& own, const std::array<bool, 256>& other,
     std::int32_t wordCount)
 {
+    constexpr const TermInfo& term = terms::named("loneSymbolPoints");
     std::int32_t total = 0;
     for (const LoneSymbol& lone : own) {
-        if (other[code(lone.symbol)] || lone.count < 3)
+        if (other[code(lone.symbol)] || lone.count < term.minimum)
             continue;
-        total += rarityPoints(wordCount, lone.count);
+        total += term.bands.pointsFor(static_cast<double>(wordCount) / lone.count);
     }
     return total;
 }
@@ -156,8 +147,8 @@ std::int32_t loneSymbolPoints(std::string_view firstText, std::string_view secon
 std::int32_t loneSymbolPoints(const std::vector<LoneSymbol>& first, const std::vector<LoneSymbol>& second,
     std::int32_t firstWordCount, std::int32_t secondWordCount)
 {
-    return -(unmatchedLoneSymbolTotal(first, presence(second), firstWordCount)
-        + unmatchedLoneSymbolTotal(second, presence(first), secondWordCount));
+    return unmatchedLoneSymbolTotal(first, presence(second), firstWordCount)
+        + unmatchedLoneSymbolTotal(second, presence(first), secondWordCount);
 }
 
 std::int32_t hyphenSpacingPoints(std::string_view firstText, std::string_view secondText)
@@ -167,11 +158,12 @@ std::int32_t hyphenSpacingPoints(std::string_view firstText, std::string_view se
 
 std::int32_t hyphenSpacingPoints(const HyphenSpacing& first, const HyphenSpacing& second)
 {
+    constexpr const TermInfo& term = terms::named("hyphenSpacingPoints");
     // Summed wide: the counts of a huge text could overflow before the cap applies.
-    const std::int64_t points = 15 * std::int64_t{std::min(first.spaceBefore, second.spaceBefore)}
-        + 15 * std::int64_t{std::min(first.spaceAfter, second.spaceAfter)}
-        + 8 * std::int64_t{std::min(first.spaceAround, second.spaceAround)};
-    return static_cast<std::int32_t>(std::min<std::int64_t>(points, 40));
+    const std::int64_t points = term.reward * std::int64_t{std::min(first.spaceBefore, second.spaceBefore)}
+        + term.reward * std::int64_t{std::min(first.spaceAfter, second.spaceAfter)}
+        + term.lesserReward * std::int64_t{std::min(first.spaceAround, second.spaceAround)};
+    return static_cast<std::int32_t>(std::min<std::int64_t>(points, term.cap));
 }
 
 } // namespace quendry

@@ -1,6 +1,7 @@
 #include "analysis/features/Phrases.h"
 
 #include "analysis/profile/PatternMatcher.h"
+#include "analysis/run/ComparisonResult.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -301,7 +302,8 @@ std::int32_t sharedCapsWordPoints(const TextProfile& first, const TextProfile& s
     std::int32_t points = 0;
     for (std::size_t i = 0; i < smaller.capsWords.size(); ++i)
         if (const auto j = findInOrder(larger.capsWords, larger.capsWordOrder, smaller.capsWords[i]))
-            points += 6 * std::min(smaller.capsWordCounts[i], larger.capsWordCounts[*j]);
+            points += terms::named("sharedCapsWordPoints").reward
+                * std::min(smaller.capsWordCounts[i], larger.capsWordCounts[*j]);
     return points;
 }
 
@@ -309,6 +311,7 @@ std::int32_t sharedSymbolRunPoints(const TextProfile& first, const TextProfile& 
 {
     // Ellipses and strings of closing parentheses (smileys with the eyes removed) are common
     // to many writers; they count for less than a shared run of other marks.
+    constexpr const TermInfo& term = terms::named("sharedSymbolRunPoints");
     const auto isCommonRun = [](const std::string& run) {
         return std::all_of(run.begin(), run.end(), [](char c) { return c == '.' || c == ')'; });
     };
@@ -318,7 +321,7 @@ std::int32_t sharedSymbolRunPoints(const TextProfile& first, const TextProfile& 
     std::int32_t points = 0;
     for (const std::string& run : smaller.symbolRuns)
         if (findInOrder(larger.symbolRuns, larger.symbolRunOrder, run))
-            points += isCommonRun(run) ? 10 : 25;
+            points += isCommonRun(run) ? term.lesserReward : term.reward;
     return points;
 }
 

@@ -1,5 +1,7 @@
 #include "analysis/features/Spacing.h"
 
+#include "analysis/run/ComparisonResult.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,26 +24,12 @@ double spacedShare(std::int32_t marks, std::int32_t spaced)
 
 // The penalty for two spacing shares d points apart, softened when a text has few marks and
 // dropped when one has too few to show a habit.
-std::int32_t spacingPoints(std::int32_t firstMarks, double firstShare, std::int32_t secondMarks, double secondShare)
+std::int32_t spacingPoints(const Bands& bands, std::int32_t firstMarks, double firstShare, std::int32_t secondMarks,
+    double secondShare)
 {
     std::int32_t points = 0;
-    if (firstMarks >= 1 && secondMarks >= 1) {
-        const double d = std::fabs(firstShare - secondShare);
-        if (d >= 100)
-            points = -100;
-        else if (d >= 90)
-            points = -90;
-        else if (d >= 80)
-            points = -80;
-        else if (d >= 70)
-            points = -70;
-        else if (d >= 60)
-            points = -60;
-        else if (d >= 50)
-            points = -50;
-        else if (d >= 40)
-            points = -40;
-    }
+    if (firstMarks >= 1 && secondMarks >= 1)
+        points = bands.pointsFor(std::fabs(firstShare - secondShare));
     if (firstMarks <= 3 || secondMarks <= 3)
         points /= 3; // integer division truncates toward zero: -40 becomes -13
     if (firstMarks <= 2 || secondMarks <= 2)
@@ -62,34 +50,15 @@ double wordLengthPoints(const TextProfile& first, const TextProfile& second)
 {
     const double firstAverage = static_cast<double>(first.letterCount) / first.wordTokenCount;
     const double secondAverage = static_cast<double>(second.letterCount) / second.wordTokenCount;
-    const double d = std::fabs(firstAverage - secondAverage);
     // A gap of 100 letters or more means one text is not prose at all; it proves nothing.
-    if (d >= 100)
-        return 0;
-    if (d >= 3.0)
-        return -50;
-    if (d >= 2.8)
-        return -45;
-    if (d >= 2.5)
-        return -40;
-    if (d >= 2.0)
-        return -35;
-    if (d >= 1.8)
-        return -30;
-    if (d >= 1.5)
-        return -25;
-    if (d >= 1.0)
-        return -20;
-    if (d >= 0.75)
-        return -15;
-    return 0;
+    return terms::named("wordLengthPoints").bands.pointsFor(std::fabs(firstAverage - secondAverage));
 }
 
 std::int32_t spaceBeforeMarkPoints(const TextProfile& first, const TextProfile& second)
 {
     const std::int32_t firstMarks = markCount(first);
     const std::int32_t secondMarks = markCount(second);
-    return spacingPoints(firstMarks,
+    return spacingPoints(terms::named("spaceBeforeMarkPoints").bands, firstMarks,
         spacedShare(firstMarks, first.spaceCommaCount + first.spacePeriodCount + first.spaceQuestionCount),
         secondMarks,
         spacedShare(secondMarks, second.spaceCommaCount + second.spacePeriodCount + second.spaceQuestionCount));
@@ -99,7 +68,7 @@ std::int32_t spaceAfterMarkPoints(const TextProfile& first, const TextProfile& s
 {
     const std::int32_t firstMarks = markCount(first);
     const std::int32_t secondMarks = markCount(second);
-    return spacingPoints(firstMarks,
+    return spacingPoints(terms::named("spaceAfterMarkPoints").bands, firstMarks,
         spacedShare(firstMarks, first.commaSpaceCount + first.periodSpaceCount + first.questionSpaceCount),
         secondMarks,
         spacedShare(secondMarks, second.commaSpaceCount + second.periodSpaceCount + second.questionSpaceCount));
@@ -107,21 +76,15 @@ std::int32_t spaceAfterMarkPoints(const TextProfile& first, const TextProfile& s
 
 double commaRatePoints(const TextProfile& first, const TextProfile& second)
 {
+    constexpr const TermInfo& term = terms::named("commaRatePoints");
     // Two texts long enough to need a comma that both do without one share a habit.
     if (first.commaCount == 0 && second.commaCount == 0 && first.wordTokenCount >= 20
         && second.wordTokenCount >= 20)
-        return 15;
+        return term.reward;
     const double firstRate = commaRate(first);
     const double secondRate = commaRate(second);
     const double ratio = std::max(firstRate, secondRate) / std::min(firstRate, secondRate);
-    if (ratio >= 20)
-        return -100;
-    if (ratio < 3.5)
-        return 0;
-    if (ratio < 4)
-        return -15;
-    // From 4 on, 5 points more for every further unit of the ratio.
-    return -20 - 5 * std::floor(ratio - 4);
+    return term.bands.pointsFor(ratio);
 }
 
 } // namespace quendry

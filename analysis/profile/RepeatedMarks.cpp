@@ -1,5 +1,7 @@
 #include "analysis/profile/RepeatedMarks.h"
 
+#include "analysis/run/ComparisonResult.h"
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -35,7 +37,7 @@ std::int32_t compareRepeatedMarks(const std::vector<MarkTotal>& first, const std
         if (other != second.end() && other->mark == own.mark)
             shared += std::min(own.total, other->total);
     }
-    const std::int64_t points = 15 * shared;
+    const std::int64_t points = terms::named("repeatedSymbolPoints").reward * shared;
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(points, std::numeric_limits<std::int32_t>::min(),
         std::numeric_limits<std::int32_t>::max()));
 }

@@ -3,35 +3,17 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <initializer_list>
 #include <string_view>
 #include <unordered_set>
 
 namespace quendry {
 namespace {
 
-// A band starts at its lower limit (included) and runs to the next band's limit (excluded).
-struct Band {
-    double lower;
-    std::int32_t points;
-};
-
-// The points of the highest band whose lower limit the value reaches; 0 below the first band.
-// Limits are compared exactly: a value equal to a limit belongs to the band it starts.
-std::int32_t pointsInBands(double value, std::initializer_list<Band> bands)
+// The rarer of the two uses, times the term's reward, up to its cap.
+std::int32_t equalUsePoints(const TermInfo& term, std::int32_t first, std::int32_t second)
 {
-    std::int32_t points = 0;
-    for (const Band& band : bands) {
-        if (value >= band.lower)
-            points = band.points;
-    }
-    return points;
-}
-
-// The rarer of the two uses, times the factor.
-std::int32_t equalUsePoints(std::int32_t first, std::int32_t second, std::int32_t factor)
-{
-    return static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{std::min(first, second)} * factor, INT32_MAX));
+    const std::int64_t points = std::int64_t{std::min(first, second)} * term.reward;
+    return static_cast<std::int32_t>(std::min<std::int64_t>(points, term.cap > 0 ? term.cap : INT32_MAX));
 }
 
 // Words per occurrence; 0.8 stands in for a count of 0, so that a text without the feature
@@ -49,37 +31,18 @@ double rateRatio(double firstRate, double secondRate)
     return smaller > 0 ? larger / smaller : larger / 0.8;
 }
 
-// The bands shared by the emoticon and capital-word rates.
-std::int32_t emoticonOrCapsBands(double ratio)
-{
-    return pointsInBands(ratio,
-        {{4, -20}, {5, -25}, {6, -30}, {7, -35}, {8, -40}, {9, -45}, {10, -50}, {11, -55}, {12, -60}, {13, -65},
-            {14, -70}, {15, -75}, {16, -80}, {17, -85}, {18, -90}, {19, -95}, {20, -100}});
-}
-
-// How seldom a one-sided habit shows: the more often, the larger the penalty.
-std::int32_t frequencyPenalty(double wordsPerUse)
-{
-    if (wordsPerUse >= 18)
-        return -20;
-    if (wordsPerUse >= 12)
-        return -25;
-    if (wordsPerUse >= 8)
-        return -35;
-    return -40;
-}
-
-// A habit that only one text shows at least minimum times.
-std::int32_t oneSidedPoints(std::int32_t firstCount, std::int32_t secondCount, std::int32_t minimum,
+// A habit that only one text shows, at least the term's minimum times: the more often, the larger
+// the penalty.
+std::int32_t oneSidedPoints(const TermInfo& term, std::int32_t firstCount, std::int32_t secondCount,
     const TextProfile& first, const TextProfile& second)
 {
     if ((firstCount == 0) == (secondCount == 0))
         return 0;
     const std::int32_t count = firstCount != 0 ? firstCount : secondCount;
     const std::int32_t words = firstCount != 0 ? first.wordTokenCount : second.wordTokenCount;
-    if (count < minimum)
+    if (count < term.minimum)
         return 0;
-    return frequencyPenalty(static_cast<double>(words) / count);
+    return term.bands.pointsFor(static_cast<double>(words) / count);
 }
 
 
@@ -99,17 +62,17 @@ unsigned char caseFoldedSpecial(char c)
 
 std::int32_t exclamationPoints(const TextProfile& first, const TextProfile& second)
 {
-    return std::min(equalUsePoints(first.exclamationCount, second.exclamationCount, 6), 42);
+    return equalUsePoints(terms::named("exclamationPoints"), first.exclamationCount, second.exclamationCount);
 }
 
 std::int32_t colonPoints(const TextProfile& first, const TextProfile& second)
 {
-    return equalUsePoints(first.colonCount, second.colonCount, 15);
+    return equalUsePoints(terms::named("colonPoints"), first.colonCount, second.colonCount);
 }
 
 std::int32_t semicolonPoints(const TextProfile& first, const TextProfile& second)
 {
-    return equalUsePoints(first.semicolonCount, second.semicolonCount, 15);
+    return equalUsePoints(terms::named("semicolonPoints"), first.semicolonCount, second.semicolonCount);
 }
 
 std::int32_t sentenceLengthPoints(const TextProfile& first, const TextProfile& second)
@@ -121,9 +84,7 @@ std::int32_t sentenceLengthPoints(const TextProfile& first, const TextProfile& s
     if (firstRate == 0 || secondRate == 0)
         return 0;
     const double ratio = std::max(firstRate, secondRate) / std::min(firstRate, secondRate);
-    return pointsInBands(ratio,
-        {{1, 10}, {1.1, 0}, {2, -15}, {2.5, -20}, {3, -25}, {3.5, -30}, {4, -35}, {4.5, -40}, {5, -45}, {5.5, -50},
-            {6, -60}});
+    return terms::named("sentenceLengthPoints").bands.pointsFor(ratio);
 }
 
 std::int32_t unknownWordRatePoints(const TextProfile& first, const TextProfile& second)
@@ -138,9 +99,7 @@ std::int32_t unknownWordRatePoints(const TextProfile& first, const TextProfile& 
     if (firstRate == secondRate || firstRate == 0 || secondRate == 0)
         return 0;
     const double ratio = std::max(firstRate, secondRate) / std::min(firstRate, secondRate);
-    return pointsInBands(ratio,
-        {{2.5, -10}, {3, -15}, {3.5, -20}, {4, -25}, {4.5, -30}, {5, -35}, {5.5, -40}, {6, -45}, {6.5, -50},
-            {7, -55}, {7.5, -60}, {8, -65}, {8.5, -70}, {9, -75}, {9.5, -80}});
+    return terms::named("unknownWordRatePoints").bands.pointsFor(ratio);
 }
 
 std::int32_t otherSymbolRatePoints(const TextProfile& first, const TextProfile& second)
@@ -150,16 +109,14 @@ std::int32_t otherSymbolRatePoints(const TextProfile& first, const TextProfile& 
     const double firstRate = wordsPerOccurrence(first.wordCount, first.otherSymbolCount);
     const double secondRate = wordsPerOccurrence(second.wordCount, second.otherSymbolCount);
     const double ratio = std::max(firstRate, secondRate) / std::min(firstRate, secondRate);
-    return pointsInBands(ratio,
-        {{4, -30}, {5, -35}, {6, -40}, {7, -45}, {8, -50}, {9, -55}, {10, -60}, {11, -65}, {12, -70}, {13, -75},
-            {14, -100}});
+    return terms::named("otherSymbolRatePoints").bands.pointsFor(ratio);
 }
 
 std::int32_t emoticonRatePoints(const TextProfile& first, const TextProfile& second)
 {
     if (first.emoticonCount <= 0 && second.emoticonCount <= 0)
         return 0;
-    return emoticonOrCapsBands(rateRatio(wordsPerOccurrence(first.wordTokenCount, first.emoticonCount),
+    return terms::named("emoticonRatePoints").bands.pointsFor(rateRatio(wordsPerOccurrence(first.wordTokenCount, first.emoticonCount),
         wordsPerOccurrence(second.wordTokenCount, second.emoticonCount)));
 }
 
@@ -170,7 +127,7 @@ std::int32_t capsWordRatePoints(const TextProfile& first, const TextProfile& sec
     // With no capital word in either text both rates are the word-token count / 0.8, and the
     // rule compares the texts' lengths.
     const std::int32_t points
-        = emoticonOrCapsBands(rateRatio(wordsPerOccurrence(first.wordTokenCount, firstCount),
+        = terms::named("capsWordRatePoints").bands.pointsFor(rateRatio(wordsPerOccurrence(first.wordTokenCount, firstCount),
             wordsPerOccurrence(second.wordTokenCount, secondCount)));
     // A single capital word against none is no habit.
     if ((firstCount == 0 && secondCount == 1) || (firstCount == 1 && secondCount == 0))
@@ -180,17 +137,19 @@ std::int32_t capsWordRatePoints(const TextProfile& first, const TextProfile& sec
 
 std::int32_t lowercaseStartPoints(const TextProfile& first, const TextProfile& second)
 {
-    return oneSidedPoints(first.lowercaseSentenceStarts, second.lowercaseSentenceStarts, 2, first, second);
+    return oneSidedPoints(terms::named("lowercaseStartPoints"), first.lowercaseSentenceStarts,
+        second.lowercaseSentenceStarts, first, second);
 }
 
 std::int32_t phraseRatePoints(const TextProfile& first, const TextProfile& second)
 {
-    return oneSidedPoints(first.phraseCount, second.phraseCount, 3, first, second);
+    return oneSidedPoints(terms::named("phraseRatePoints"), first.phraseCount, second.phraseCount, first, second);
 }
 
 std::int32_t unsharedRunPenalty(std::int32_t wordCount, std::int32_t uses)
 {
-    return uses < 3 ? 0 : frequencyPenalty(static_cast<double>(wordCount) / uses);
+    constexpr const TermInfo& term = terms::named("unsharedSymbolRunPoints");
+    return uses < term.minimum ? 0 : term.bands.pointsFor(static_cast<double>(wordCount) / uses);
 }
 
 std::int32_t unsharedSymbolRunPoints(const TextProfile& first, const TextProfile& second)
@@ -212,12 +171,12 @@ std::int32_t unsharedSymbolRunPoints(const TextProfile& first, const TextProfile
 
 std::int32_t ampersandPoints(const TextProfile& first, const TextProfile& second)
 {
-    return first.usesAmpersand && second.usesAmpersand ? 15 : 0;
+    return first.usesAmpersand && second.usesAmpersand ? terms::named("ampersandPoints").reward : 0;
 }
 
 std::int32_t plainCharsetPoints(const TextProfile& first, const TextProfile& second)
 {
-    return first.plainCharset && second.plainCharset ? 15 : 0;
+    return first.plainCharset && second.plainCharset ? terms::named("plainCharsetPoints").reward : 0;
 }
 
 std::int32_t specialCharPoints(const TextProfile& first, const TextProfile& second)
@@ -231,30 +190,24 @@ std::int32_t specialCharPoints(const TextProfile& first, const TextProfile& seco
         return std::any_of(second.specialChars.begin(), second.specialChars.end(),
             [&](const std::string& b) { return sameCharacter(a, b); });
     });
-    return shared ? 10 : 5;
+    constexpr const TermInfo& term = terms::named("specialCharPoints");
+    return shared ? term.reward : term.lesserReward;
 }
 
 std::int32_t lowercaseIPoints(const TextProfile& first, const TextProfile& second)
 {
+    constexpr const TermInfo& term = terms::named("lowercaseIPoints");
     if (first.lowercaseIFlag && second.lowercaseIFlag)
-        return 20;
+        return term.reward;
     if (first.lowercaseIFlag != second.lowercaseIFlag)
-        return -15;
+        return term.penalty;
     return 0;
 }
 
 std::int32_t sharedUnknownWordPoints(std::size_t sharedUnknownWordCount)
 {
-    switch (sharedUnknownWordCount) {
-    case 0:
-        return 0;
-    case 1:
-        return 10;
-    case 2:
-        return 30;
-    default:
-        return 50; // 25 for each word, capped at 50
-    }
+    // 25 points a word from the third on would pass the highest band, which is the cap.
+    return terms::named("sharedUnknownWordPoints").bands.pointsFor(static_cast<double>(sharedUnknownWordCount));
 }
 
 } // namespace quendry
