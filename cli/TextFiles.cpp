@@ -5,6 +5,7 @@
 #include "richtext/RtfParser.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -34,7 +35,7 @@ bool endsWithTqd(const std::string& name, bool exactCase)
 
 } // namespace
 
-std::string readFileBytes(const fs::path& path)
+std::string readFileBytes(const fs::path& path, std::size_t limit)
 {
     std::error_code error;
     if (fs::is_directory(path, error))
@@ -42,7 +43,16 @@ std::string readFileBytes(const fs::path& path)
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw CannotRead("cannot read " + path.string() + ": " + std::strerror(errno));
-    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    if (const std::uintmax_t size = fs::file_size(path, error); !error)
+        bytes.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)));
+    std::array<char, 1 << 16> buffer;
+    while (bytes.size() < limit) {
+        file.read(buffer.data(), static_cast<std::streamsize>(std::min(buffer.size(), limit - bytes.size())));
+        bytes.append(buffer.data(), static_cast<std::size_t>(file.gcount()));
+        if (!file)
+            break;
+    }
     if (file.bad())
         throw CannotRead("cannot read " + path.string());
     return bytes;
@@ -101,7 +111,8 @@ std::vector<NamedFile> sampleFolderFiles(const fs::path& folder)
 std::string readSampleFile(const fs::path& path)
 {
     std::string problem;
-    if (auto text = sampleEngineText(readFileBytes(path), problem))
+    // One byte past the limit tells a file too large for a pane, however large it is.
+    if (auto text = sampleEngineText(readFileBytes(path, maxPaneFileBytes + 1), problem))
         return std::move(*text);
     throw CannotRead("cannot read " + path.string() + ": " + problem);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <iosfwd>
 #include <stdexcept>
@@ -18,8 +19,8 @@ public:
 // for the text the window would show. "-" reads the stream. Throws CannotRead naming the file.
 std::string readTextFile(const std::string& name, std::istream& in);
 
-// The bytes of a file, whatever they are. Throws CannotRead naming the file.
-std::string readFileBytes(const std::filesystem::path& path);
+// The bytes of a file, whatever they are, up to the limit. Throws CannotRead naming the file.
+std::string readFileBytes(const std::filesystem::path& path, std::size_t limit = SIZE_MAX);
 
 // A text of a set, by the name it is shown under.
 struct NamedFile {

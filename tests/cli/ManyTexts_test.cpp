@@ -188,6 +188,14 @@ TEST_F(ManyTextsTest, rankProblems)
     EXPECT_EQ(run({"rank", path("cat.txt"), path("missing.txt"), path("dog.txt")}), ReadError);
     EXPECT_NE(m_err.str().find("missing.txt"), std::string::npos);
     EXPECT_NE(m_out.str().find(path("dog.txt")), std::string::npos);
+
+    // A sample far too large for a pane is refused without being read: this one holds 64 GB.
+    write("Huge/dog.tqd", dogText);
+    write("Huge/huge.tqd", "");
+    fs::resize_file(m_folder / "Huge" / "huge.tqd", std::uintmax_t{64} << 30);
+    EXPECT_EQ(run({"rank", path("cat.txt"), "--samples", path("Huge")}), ReadError);
+    EXPECT_NE(m_err.str().find("huge.tqd: it is too large"), std::string::npos) << m_err.str();
+    EXPECT_NE(m_out.str().find("dog"), std::string::npos) << m_out.str();
 }
 
 TEST_F(ManyTextsTest, matrixIsTheSameWhateverTheThreads)
