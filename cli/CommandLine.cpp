@@ -125,7 +125,10 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
 
     std::optional<std::string> dataFolder;
     auto addData = [&dataFolder](CLI::App& command) {
-        command.add_option("--data", dataFolder, "The folder that holds Dct.txt (default: the program's folder).")
+        command
+            .add_option("--data", dataFolder,
+                "The folder that holds Dct.txt (default: the program's folder, the user's data folder or the "
+                "installed one, the first that holds it).")
             ->type_name("DIR");
     };
     auto addThreads = [](CLI::App& command, int& threads) {

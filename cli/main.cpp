@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DataFolder.h"
 
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -23,8 +24,9 @@ int main(int argc, char** argv)
     std::ios::sync_with_stdio(false);
     try {
         const std::vector<std::string> arguments(argv + 1, argv + argc);
-        const auto dataFolder
-            = quendry::cli::defaultDataFolder(programFolder(argv[0]), quendry::cli::installedDataFromProgram());
+        const auto dataFolder = quendry::cli::defaultDataFolder(programFolder(argv[0]),
+            quendry::cli::userDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
+            quendry::cli::installedDataFromProgram());
         return quendry::cli::runCommandLine(arguments, std::cin, std::cout, std::cerr, dataFolder);
     } catch (const std::exception& error) {
         std::cerr << "error: " << error.what() << '\n';
