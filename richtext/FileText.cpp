@@ -70,28 +70,29 @@ std::u16string withoutLeadingMark(std::u16string text)
     return text;
 }
 
-std::u16string decodePlainText(std::string_view bytes)
+} // namespace
+
+DecodedPlainText decodePlainText(std::string_view bytes)
 {
+    // Pure ASCII is valid UTF-8 and reads the same either way.
     std::string_view utf8 = bytes;
     if (utf8.starts_with("\xEF\xBB\xBF"))
         utf8.remove_prefix(3);
     if (auto text = decodeUtf8(utf8))
-        return withoutLeadingMark(std::move(*text));
+        return {withoutLeadingMark(std::move(*text)), PlainTextEncoding::Utf8};
     const bool littleEndian = bytes.starts_with("\xFF\xFE");
     if ((littleEndian || bytes.starts_with("\xFE\xFF")) && bytes.size() % 2 == 0)
-        return withoutLeadingMark(decodeUtf16(bytes.substr(2), littleEndian));
+        return {withoutLeadingMark(decodeUtf16(bytes.substr(2), littleEndian)), PlainTextEncoding::Utf16};
     std::u16string text;
     text.reserve(bytes.size());
     for (const char byte : bytes)
         text.push_back(static_cast<char16_t>(windows1252ToUnicode(static_cast<unsigned char>(byte))));
-    return text;
+    return {std::move(text), PlainTextEncoding::Windows1252};
 }
-
-} // namespace
 
 std::u16string plainFileText(std::string_view bytes)
 {
-    const std::u16string decoded = decodePlainText(bytes);
+    const std::u16string decoded = decodePlainText(bytes).text;
     std::u16string text;
     text.reserve(decoded.size());
     for (std::size_t i = 0; i < decoded.size(); ++i) {
@@ -127,7 +128,7 @@ std::optional<std::string> sampleEngineText(std::string_view bytes, std::string&
     if (RtfParser::isRtf(bytes))
         return fileEngineText(bytes);
     // Line ends count as the window counts them before it decides: as read.
-    const std::u16string text = decodePlainText(bytes);
+    const std::u16string text = decodePlainText(bytes).text;
     if (looksBinary(text)) {
         problem = "it is not a text file: it holds binary data";
         return std::nullopt;

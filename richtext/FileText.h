@@ -11,8 +11,20 @@ namespace quendry {
 // command-line tool reads sample files exactly as the desktop program shows them. Text is UTF-16
 // with '\n' between paragraphs, the way a text document holds it.
 
-// Plain text in UTF-8 (with or without a byte-order mark), else UTF-16 with a byte-order mark,
-// else Windows-1252, which takes any bytes; CR LF, LF or a lone CR ends a paragraph.
+// How the bytes of a plain text file were read.
+enum class PlainTextEncoding { Utf8, Utf16, Windows1252 };
+
+struct DecodedPlainText {
+    std::u16string text;
+    PlainTextEncoding encoding = PlainTextEncoding::Utf8;
+};
+
+// Plain text in strict UTF-8 (with or without a byte-order mark), else UTF-16 with a byte-order
+// mark (either byte order), else Windows-1252, which takes any bytes. Line ends are left as they
+// are. The window's panes and the command-line tool both read plain files through this.
+DecodedPlainText decodePlainText(std::string_view bytes);
+
+// The same text with every CR LF, LF or lone CR turned into the '\n' that ends a paragraph.
 std::u16string plainFileText(std::string_view bytes);
 
 // True for text that no one would call text: it holds a NUL character, or more than one character

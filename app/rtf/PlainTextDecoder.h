@@ -1,16 +1,19 @@
 #pragma once
 
+#include "richtext/FileText.h"
+
 #include <QByteArrayView>
 #include <QString>
 
 namespace quendry {
 
-// Turns the bytes of a plain text file into text, trying in this order: UTF-8 (with or without a
-// byte order mark), UTF-16 with a byte order mark (either byte order), and Windows-1252, which
-// takes any bytes. Line ends are left as they are.
+// The panes' view of decodePlainText (richtext/FileText.h), which the command-line tool reads
+// sample files with too: UTF-8 (with or without a byte order mark), UTF-16 with a byte order mark
+// (either byte order), and Windows-1252, which takes any bytes, tried in that order. Line ends
+// are left as they are.
 class PlainTextDecoder {
 public:
-    enum class Encoding { Utf8, Utf16, Windows1252 };
+    using Encoding = PlainTextEncoding;
 
     struct Decoded {
         QString text;

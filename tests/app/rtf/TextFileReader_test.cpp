@@ -35,6 +35,9 @@ TEST(PlainTextDecoder, triesUtf8ThenUtf16ThenWindows1252)
         {"invalid UTF-8", "caf\xe9 \x93q\x94", Encoding::Windows1252, QStringLiteral("café “q”")},
         {"UTF-8 cut inside a character", "caf\xc3", Encoding::Windows1252, QStringLiteral("cafÃ")},
         {"an overlong UTF-8 form", "\xc0\xaf", Encoding::Windows1252, QStringLiteral("À¯")},
+        {"a second byte order mark goes too", "\xef\xbb\xbf\xef\xbb\xbf" "A", Encoding::Utf8, QStringLiteral("A")},
+        {"a lone UTF-16 surrogate stays", std::string("\xff\xfe\x00\xd8\x41\x00", 6), Encoding::Utf16,
+            QString(QChar(char16_t{0xD800})) + QStringLiteral("A")},
         {"empty", "", Encoding::Utf8, QString()},
     };
     for (const auto& c : cases) {
