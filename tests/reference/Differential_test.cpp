@@ -1,5 +1,6 @@
 // The engine's fast steps against the plain ones, on generated inputs built from small alphabets
-// that provoke each rule, and on pieces of real novels.
+// that provoke each rule, and on pieces of real novels (or of the repository's own prose where the
+// corpus is missing).
 
 #include "ReferenceEngine.h"
 #include "ReferenceRun.h"
@@ -250,6 +251,37 @@ std::string readCorpus(const std::string& name)
     return toEngineText(std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
 }
 
+std::string readSourceFile(const std::string& name)
+{
+    std::ifstream file(std::filesystem::path(QUENDRY_SOURCE_ROOT) / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The novel, or, on a machine without the corpus, the repository's own prose (the example letters
+// and the help page without its markup) repeated to some length, so that these comparisons are
+// checked everywhere, the continuous integration's clones included.
+std::string novelOrOwnProse(std::string novel)
+{
+    if (!novel.empty())
+        return novel;
+    std::string prose = "We met at the station, and I said: \"Don't be late!\" She wasn't.\r\n";
+    for (const char* name : {"examples/anna-1.txt", "examples/anna-2.txt", "examples/ben.txt"})
+        prose += toEngineText(readSourceFile(name)) + "\r\n";
+    std::string help;
+    bool inTag = false;
+    for (const char c : readSourceFile("data/help.htm")) {
+        if (c == '<' || c == '>')
+            inTag = c == '<';
+        else if (!inTag)
+            help += c;
+    }
+    prose += toEngineText(help);
+    std::string repeated;
+    while (repeated.size() < 60'000)
+        repeated += prose;
+    return repeated;
+}
+
 std::string readDictionary()
 {
     std::ifstream file(std::filesystem::path(QUENDRY_SOURCE_ROOT) / "data" / "Dct.txt", std::ios::binary);
@@ -259,9 +291,8 @@ std::string readDictionary()
 // Pieces of real novels through every costly step, with the shipped lists and dictionary.
 TEST(Differential, corpusPieces)
 {
-    const std::string novel = readCorpus("carroll_-_alice_in_wonderland.txt") + readCorpus("swift_-_a_modest_proposal.txt");
-    if (novel.empty())
-        GTEST_SKIP() << "the corpus is not at " << QUENDRY_CORPUS_DIR;
+    const std::string novel
+        = novelOrOwnProse(readCorpus("carroll_-_alice_in_wonderland.txt") + readCorpus("swift_-_a_modest_proposal.txt"));
     const std::string dictionaryText = readDictionary();
     ASSERT_FALSE(dictionaryText.empty());
     const ReferenceLists lists = builtInReferenceLists();
@@ -361,9 +392,7 @@ void expectSameOutcome(const ComparisonOutcome& fast, const ComparisonOutcome& p
 // Whole comparisons of pieces of novels, some of them with chat-style habits mixed in.
 TEST(Differential, wholeComparisons)
 {
-    const std::string novel = readCorpus("conan_doyle_-_adventures_of_sherlock_holmes.txt");
-    if (novel.empty())
-        GTEST_SKIP() << "the corpus is not at " << QUENDRY_CORPUS_DIR;
+    const std::string novel = novelOrOwnProse(readCorpus("conan_doyle_-_adventures_of_sherlock_holmes.txt"));
     const std::string dictionaryText = readDictionary();
     const Dictionary dictionary = Dictionary::fromText(dictionaryText);
     const ReferenceData data(builtInReferenceLists());
@@ -392,9 +421,7 @@ TEST(Differential, wholeComparisons)
 // in, texts made only of habits, and refused texts.
 TEST(Differential, profiledComparisonsAgainstTheTwoTextPath)
 {
-    const std::string novel = readCorpus("austen_-_emma.txt");
-    if (novel.empty())
-        GTEST_SKIP() << "the corpus is not at " << QUENDRY_CORPUS_DIR;
+    const std::string novel = novelOrOwnProse(readCorpus("austen_-_emma.txt"));
     const Dictionary dictionary = Dictionary::fromText(readDictionary());
     const Analyzer analyzer;
     const ReferenceData reference(builtInReferenceLists());

@@ -90,4 +90,8 @@ std::int32_t loneSymbolPoints(std::string_view firstText, std::string_view secon
 std::int32_t compareRepeatedMarks(const StringList& firstRuns, const std::vector<std::int32_t>& firstCounts,
     const StringList& secondRuns, const std::vector<std::int32_t>& secondCounts);
 
+// The presence rules that read the texts themselves.
+std::int32_t ampersandPoints(std::string_view firstText, std::string_view secondText);
+std::int32_t plainCharsetPoints(std::string_view firstText, std::string_view secondText);
+
 } // namespace quendry::reference

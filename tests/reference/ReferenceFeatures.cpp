@@ -340,4 +340,25 @@ std::int32_t compareRepeatedMarks(const StringList& firstRuns, const std::vector
     return 15 * sum;
 }
 
+std::int32_t ampersandPoints(std::string_view firstText, std::string_view secondText)
+{
+    return firstText.find('&') != std::string_view::npos && secondText.find('&') != std::string_view::npos ? 15 : 0;
+}
+
+std::int32_t plainCharsetPoints(std::string_view firstText, std::string_view secondText)
+{
+    const auto plain = [](std::string_view text) {
+        for (const char c : text) {
+            const auto value = static_cast<unsigned char>(c);
+            const bool letter = (value >= 65 && value <= 90) || (value >= 97 && value <= 122);
+            const bool digit = value >= 48 && value <= 57;
+            if (!letter && !digit && c != ' ' && c != '\r' && c != '\n' && c != '-' && c != '.' && c != ','
+                && c != '?')
+                return false;
+        }
+        return true;
+    };
+    return plain(firstText) && plain(secondText) ? 15 : 0;
+}
+
 } // namespace quendry::reference

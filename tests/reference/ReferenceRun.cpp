@@ -111,10 +111,10 @@ ComparisonOutcome compareTexts(std::string_view firstPane, std::string_view seco
     t.lowercaseIPoints = lowercaseIPoints(a, b);
     t.emoticonRatePoints = emoticonRatePoints(a, b);
     t.capsWordRatePoints = capsWordRatePoints(a, b);
-    t.plainCharsetPoints = plainCharsetPoints(a, b);
+    t.plainCharsetPoints = plainCharsetPoints(a.text, b.text);
     t.hyphenSpacingPoints = hyphenSpacingPoints(a.text, b.text);
     t.specialCharPoints = specialCharPoints(a, b);
-    t.ampersandPoints = ampersandPoints(a, b);
+    t.ampersandPoints = ampersandPoints(a.text, b.text);
     comparison.score = verdictScore(t, {a.letterCount, b.letterCount, a.wordTokenCount, b.wordTokenCount});
     comparison.percent = shownPercent(comparison.score);
     return comparison;
