@@ -6,12 +6,10 @@
 #include "history/HistoryFile.h"
 #include "history/HistoryLine.h"
 #include "samples/SampleLibrary.h"
-#include "samples/SampleName.h"
 
 #include <QDir>
 #include <QLocale>
 #include <QSaveFile>
-#include <QTextDocument>
 
 namespace quendry {
 
@@ -68,14 +66,7 @@ bool HistoryLog::checkRememberedSample(Pane pane, const QString& paneText, QWidg
         MessageBox::error(parent, *error);
         return false;
     }
-    QTextDocument sample;
-    if (!store.exists(name) || store.load(name, sample)) {
-        remembered.forget(pane);
-        return true;
-    }
-    const QString sampleText = SampleName::trimmed(sample.toPlainText());
-    const QString trimmedPaneText = SampleName::trimmed(paneText);
-    if (sampleText.isEmpty() || trimmedPaneText.isEmpty() || sampleText != trimmedPaneText)
+    if (m_samples.unchangedSample(pane, paneText).isEmpty())
         remembered.forget(pane);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "app/shell/MessageBox.h"
 #include "samples/RankingDialog.h"
+#include "samples/SampleName.h"
 #include "samples/SaveSampleDialog.h"
 #include "samples/SamplesDialog.h"
 
@@ -53,6 +54,18 @@ std::optional<QString> SampleLibrary::rankAgainstSamples(std::string questionedT
     if (!putIntoPane(dialog.chosenSample(), Pane::Lower, parent))
         return std::nullopt;
     return dialog.chosenSample();
+}
+
+QString SampleLibrary::unchangedSample(Pane pane, const QString& paneText) const
+{
+    const QString name = m_remembered.name(pane);
+    if (name.isEmpty() || !m_store.exists(name))
+        return {};
+    QTextDocument sample;
+    if (m_store.load(name, sample))
+        return {};
+    const QString sampleText = SampleName::trimmed(sample.toPlainText());
+    return !sampleText.isEmpty() && sampleText == SampleName::trimmed(paneText) ? name : QString();
 }
 
 bool SampleLibrary::putIntoPane(const QString& name, Pane pane, QWidget* parent)

@@ -63,6 +63,11 @@ public:
     // remembered under the new name, so the history goes on naming it. The error text on failure.
     std::optional<QString> renameSample(const QString& name, const QString& newName);
 
+    // The sample remembered for the pane while the pane still holds its text unchanged (both
+    // trimmed, neither empty), else empty: a sample that is gone or cannot be read has changed.
+    // The history names a pane's text after this sample, and so does the report.
+    QString unchangedSample(Pane pane, const QString& paneText) const;
+
     const SampleStore& store() const { return m_store; }
     RememberedSamples& remembered() { return m_remembered; }
     SettingsStore& settings() const { return m_settings; }

@@ -7,30 +7,12 @@
 #include "app/shell/FileDialogs.h"
 #include "app/shell/MessageBox.h"
 #include "samples/SampleLibrary.h"
-#include "samples/SampleName.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTextDocument>
 
 namespace quendry {
-namespace {
-
-// The sample's name when the pane holds exactly that sample's text, else empty.
-QString unchangedSampleName(SampleLibrary& samples, Pane pane, const QString& paneText)
-{
-    const QString name = samples.remembered().name(pane);
-    if (name.isEmpty() || !samples.store().exists(name))
-        return {};
-    QTextDocument sample;
-    if (samples.store().load(name, sample))
-        return {};
-    const QString sampleText = SampleName::trimmed(sample.toPlainText());
-    return !sampleText.isEmpty() && sampleText == SampleName::trimmed(paneText) ? name : QString();
-}
-
-} // namespace
-
 ReportSaver::ReportSaver(QObject* parent)
     : QObject(parent)
     , m_clock([] { return QDateTime::currentDateTime(); })
@@ -46,7 +28,7 @@ void ReportSaver::comparisonFinished(const MainWindow& window, SampleLibrary& sa
     }
     const auto reported = [&](Pane pane, int wordCount) {
         const QString text = window.pane(pane).document()->toPlainText();
-        return ReportedText{unchangedSampleName(samples, pane, text), text, wordCount};
+        return ReportedText{samples.unchangedSample(pane, text), text, wordCount};
     };
     setSubject(reported(Pane::Upper, comparison->first.wordCount), reported(Pane::Lower, comparison->second.wordCount),
         *comparison);
