@@ -161,6 +161,15 @@ std::size_t heapBytes(const quendry::StringList& list)
     return bytes;
 }
 
+std::size_t heapBytes(const quendry::CountedTexts& list)
+{
+    std::size_t bytes = list.capacity() * sizeof(quendry::CountedText);
+    for (const quendry::CountedText& item : list)
+        if (item.text.capacity() > std::string().capacity())
+            bytes += item.text.capacity() + 1;
+    return bytes;
+}
+
 template <typename T>
 std::size_t heapBytes(const std::vector<T>& list)
 {
@@ -175,11 +184,10 @@ void storedProfileSize(benchmark::State& state)
     std::size_t total = 0;
     for (const std::string& text : texts) {
         const quendry::TextProfile p = analyzer.profile(text, dictionary());
-        total += sizeof p + p.text.capacity() + 1 + heapBytes(p.specialChars) + heapBytes(p.symbolRuns)
-            + heapBytes(p.symbolRunCounts) + heapBytes(p.capsWords) + heapBytes(p.capsWordCounts)
-            + heapBytes(p.unknownWords) + heapBytes(p.unknownWordOrder) + heapBytes(p.capsWordOrder)
-            + heapBytes(p.symbolRunOrder) + heapBytes(p.symbolRunPenalties) + heapBytes(p.repeatedMarks)
-            + heapBytes(p.loneSymbols);
+        total += sizeof p + p.text.capacity() + 1 + heapBytes(p.characters.specialChars)
+            + heapBytes(p.characters.symbolRuns) + heapBytes(p.capsWords) + heapBytes(p.unknownWords)
+            + heapBytes(p.unknownWordOrder) + heapBytes(p.capsWordOrder) + heapBytes(p.symbolRunOrder)
+            + heapBytes(p.repeatedMarks) + heapBytes(p.loneSymbols);
     }
     for (auto _ : state)
         benchmark::DoNotOptimize(total);

@@ -21,34 +21,46 @@ Json stringList(const StringList& list)
     return array;
 }
 
+// The texts of the entries, then their counts, as two arrays of the same length.
+void putCountedTexts(Json& json, const char* textsKey, const char* countsKey, const CountedTexts& entries)
+{
+    Json texts = Json::array();
+    Json counts = Json::array();
+    for (const CountedText& entry : entries) {
+        texts.push_back(windows1252ToUtf8(entry.text));
+        counts.push_back(entry.count);
+    }
+    json[textsKey] = std::move(texts);
+    json[countsKey] = std::move(counts);
+}
+
 Json textProfileJson(const TextProfile& p)
 {
+    const CharacterProfile& c = p.characters;
     Json json;
     json["okCount"] = p.okCount;
     json["emoticonCount"] = p.emoticonCount;
     json["sentenceCount"] = p.sentenceCount;
-    json["wordCount"] = p.wordCount;
-    json["commaCount"] = p.commaCount;
-    json["periodCount"] = p.periodCount;
-    json["spaceCommaCount"] = p.spaceCommaCount;
-    json["spacePeriodCount"] = p.spacePeriodCount;
-    json["commaSpaceCount"] = p.commaSpaceCount;
-    json["periodSpaceCount"] = p.periodSpaceCount;
-    json["specialChars"] = stringList(p.specialChars);
-    json["lowercaseIFlag"] = p.lowercaseIFlag;
-    json["questionMarkCount"] = p.questionMarkCount;
-    json["spaceQuestionCount"] = p.spaceQuestionCount;
-    json["questionSpaceCount"] = p.questionSpaceCount;
-    json["otherSymbolCount"] = p.otherSymbolCount;
-    json["semicolonCount"] = p.semicolonCount;
-    json["exclamationCount"] = p.exclamationCount;
-    json["colonCount"] = p.colonCount;
-    json["letterCount"] = p.letterCount;
-    json["wordTokenCount"] = p.wordTokenCount;
-    json["symbolRuns"] = stringList(p.symbolRuns);
-    json["symbolRunCounts"] = p.symbolRunCounts;
-    json["capsWords"] = stringList(p.capsWords);
-    json["capsWordCounts"] = p.capsWordCounts;
+    json["wordCount"] = c.wordCount;
+    json["commaCount"] = c.commaCount;
+    json["periodCount"] = c.periodCount;
+    json["spaceCommaCount"] = c.spaceCommaCount;
+    json["spacePeriodCount"] = c.spacePeriodCount;
+    json["commaSpaceCount"] = c.commaSpaceCount;
+    json["periodSpaceCount"] = c.periodSpaceCount;
+    json["specialChars"] = stringList(c.specialChars);
+    json["lowercaseIFlag"] = c.lowercaseIFlag;
+    json["questionMarkCount"] = c.questionMarkCount;
+    json["spaceQuestionCount"] = c.spaceQuestionCount;
+    json["questionSpaceCount"] = c.questionSpaceCount;
+    json["otherSymbolCount"] = c.otherSymbolCount;
+    json["semicolonCount"] = c.semicolonCount;
+    json["exclamationCount"] = c.exclamationCount;
+    json["colonCount"] = c.colonCount;
+    json["letterCount"] = c.letterCount;
+    json["wordTokenCount"] = c.wordTokenCount;
+    putCountedTexts(json, "symbolRuns", "symbolRunCounts", c.symbolRuns);
+    putCountedTexts(json, "capsWords", "capsWordCounts", p.capsWords);
     json["unknownWords"] = stringList(p.unknownWords);
     json["phraseCount"] = p.phraseCount;
     json["lowercaseSentenceStarts"] = p.lowercaseSentenceStarts;

@@ -300,10 +300,9 @@ std::int32_t sharedCapsWordPoints(const TextProfile& first, const TextProfile& s
     const TextProfile& smaller = firstSmaller ? first : second;
     const TextProfile& larger = firstSmaller ? second : first;
     std::int32_t points = 0;
-    for (std::size_t i = 0; i < smaller.capsWords.size(); ++i)
-        if (const auto j = findInOrder(larger.capsWords, larger.capsWordOrder, smaller.capsWords[i]))
-            points += terms::named("sharedCapsWordPoints").reward
-                * std::min(smaller.capsWordCounts[i], larger.capsWordCounts[*j]);
+    for (const CountedText& word : smaller.capsWords)
+        if (const auto j = findInOrder(larger.capsWords, larger.capsWordOrder, word.text))
+            points += terms::named("sharedCapsWordPoints").reward * std::min(word.count, larger.capsWords[*j].count);
     return points;
 }
 
@@ -315,13 +314,13 @@ std::int32_t sharedSymbolRunPoints(const TextProfile& first, const TextProfile& 
     const auto isCommonRun = [](const std::string& run) {
         return std::all_of(run.begin(), run.end(), [](char c) { return c == '.' || c == ')'; });
     };
-    const bool firstSmaller = first.symbolRuns.size() <= second.symbolRuns.size();
+    const bool firstSmaller = first.characters.symbolRuns.size() <= second.characters.symbolRuns.size();
     const TextProfile& smaller = firstSmaller ? first : second;
     const TextProfile& larger = firstSmaller ? second : first;
     std::int32_t points = 0;
-    for (const std::string& run : smaller.symbolRuns)
-        if (findInOrder(larger.symbolRuns, larger.symbolRunOrder, run))
-            points += isCommonRun(run) ? term.lesserReward : term.reward;
+    for (const CountedText& run : smaller.characters.symbolRuns)
+        if (findInOrder(larger.characters.symbolRuns, larger.symbolRunOrder, run.text))
+            points += isCommonRun(run.text) ? term.lesserReward : term.reward;
     return points;
 }
 

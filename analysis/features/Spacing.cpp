@@ -8,7 +8,7 @@
 namespace quendry {
 namespace {
 
-std::int32_t markCount(const TextProfile& p)
+std::int32_t markCount(const CharacterProfile& p)
 {
     return p.commaCount + p.periodCount + p.questionMarkCount;
 }
@@ -37,7 +37,7 @@ std::int32_t spacingPoints(const Bands& bands, std::int32_t firstMarks, double f
     return points;
 }
 
-double commaRate(const TextProfile& p)
+double commaRate(const CharacterProfile& p)
 {
     if (p.commaCount == 0)
         return p.wordTokenCount;
@@ -46,16 +46,20 @@ double commaRate(const TextProfile& p)
 
 } // namespace
 
-double wordLengthPoints(const TextProfile& first, const TextProfile& second)
+double wordLengthPoints(const TextProfile& firstProfile, const TextProfile& secondProfile)
 {
+    const CharacterProfile& first = firstProfile.characters;
+    const CharacterProfile& second = secondProfile.characters;
     const double firstAverage = static_cast<double>(first.letterCount) / first.wordTokenCount;
     const double secondAverage = static_cast<double>(second.letterCount) / second.wordTokenCount;
     // A gap of 100 letters or more means one text is not prose at all; it proves nothing.
     return terms::named("wordLengthPoints").bands.pointsFor(std::fabs(firstAverage - secondAverage));
 }
 
-std::int32_t spaceBeforeMarkPoints(const TextProfile& first, const TextProfile& second)
+std::int32_t spaceBeforeMarkPoints(const TextProfile& firstProfile, const TextProfile& secondProfile)
 {
+    const CharacterProfile& first = firstProfile.characters;
+    const CharacterProfile& second = secondProfile.characters;
     const std::int32_t firstMarks = markCount(first);
     const std::int32_t secondMarks = markCount(second);
     return spacingPoints(terms::named("spaceBeforeMarkPoints").bands, firstMarks,
@@ -64,8 +68,10 @@ std::int32_t spaceBeforeMarkPoints(const TextProfile& first, const TextProfile& 
         spacedShare(secondMarks, second.spaceCommaCount + second.spacePeriodCount + second.spaceQuestionCount));
 }
 
-std::int32_t spaceAfterMarkPoints(const TextProfile& first, const TextProfile& second)
+std::int32_t spaceAfterMarkPoints(const TextProfile& firstProfile, const TextProfile& secondProfile)
 {
+    const CharacterProfile& first = firstProfile.characters;
+    const CharacterProfile& second = secondProfile.characters;
     const std::int32_t firstMarks = markCount(first);
     const std::int32_t secondMarks = markCount(second);
     return spacingPoints(terms::named("spaceAfterMarkPoints").bands, firstMarks,
@@ -74,9 +80,11 @@ std::int32_t spaceAfterMarkPoints(const TextProfile& first, const TextProfile& s
         spacedShare(secondMarks, second.commaSpaceCount + second.periodSpaceCount + second.questionSpaceCount));
 }
 
-double commaRatePoints(const TextProfile& first, const TextProfile& second)
+double commaRatePoints(const TextProfile& firstProfile, const TextProfile& secondProfile)
 {
     constexpr const TermInfo& term = terms::named("commaRatePoints");
+    const CharacterProfile& first = firstProfile.characters;
+    const CharacterProfile& second = secondProfile.characters;
     // Two texts long enough to need a comma that both do without one share a habit.
     if (first.commaCount == 0 && second.commaCount == 0 && first.wordTokenCount >= 20
         && second.wordTokenCount >= 20)

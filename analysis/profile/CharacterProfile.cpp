@@ -39,12 +39,10 @@ void countSymbolRun(CharacterProfile& profile, std::unordered_map<std::string, s
     if (run.size() < 2)
         return;
     const auto [found, inserted] = indexOf.emplace(run, profile.symbolRuns.size());
-    if (inserted) {
-        profile.symbolRuns.push_back(run);
-        profile.symbolRunCounts.push_back(1);
-    } else {
-        ++profile.symbolRunCounts[found->second];
-    }
+    if (inserted)
+        profile.symbolRuns.push_back({run, 1});
+    else
+        ++profile.symbolRuns[found->second].count;
 }
 
 // Progress goes out in batches so that reporting never costs more than the pass itself.

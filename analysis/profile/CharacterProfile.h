@@ -22,8 +22,7 @@ struct CharacterProfile {
     std::int32_t spaceQuestionCount = 0;
     std::int32_t wordTokenCount = 0;
     StringList specialChars; // sorted; characters that differ only in case count once
-    StringList symbolRuns;   // distinct runs of two or more symbol characters, first seen first
-    std::vector<std::int32_t> symbolRunCounts; // parallel to symbolRuns
+    CountedTexts symbolRuns; // runs of two or more symbol characters, first seen first
     bool lowercaseIFlag = false;
 
     std::int32_t wordCount = 0; // maximal runs of characters with codes 65 and above
@@ -33,6 +32,8 @@ struct CharacterProfile {
     std::int32_t periodSpaceCount = 0;
     std::int32_t spaceCommaCount = 0;
     std::int32_t spacePeriodCount = 0;
+
+    bool operator==(const CharacterProfile&) const = default;
 };
 
 // Symbol characters: codes 33-47, 58-64 and 91-96. The apostrophe is one, and a word character too.

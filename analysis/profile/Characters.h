@@ -12,6 +12,20 @@ namespace quendry {
 
 using StringList = std::vector<std::string>;
 
+// A distinct text of a list (a symbol run, a word in capitals) and how often it occurs.
+struct CountedText {
+    std::string text;
+    std::int32_t count = 0;
+    bool operator==(const CountedText&) const = default;
+};
+
+// Each text once, in the order of first use.
+using CountedTexts = std::vector<CountedText>;
+
+// The text of a list item, whichever kind of list it is.
+inline std::string_view textOf(const std::string& item) { return item; }
+inline std::string_view textOf(const CountedText& item) { return item.text; }
+
 constexpr unsigned char code(char c) { return static_cast<unsigned char>(c); }
 
 constexpr bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }

@@ -7,16 +7,15 @@
 #include <limits>
 
 namespace quendry {
-std::vector<MarkTotal> repeatedMarkTotals(const StringList& runs, const std::vector<std::int32_t>& counts)
+std::vector<MarkTotal> repeatedMarkTotals(const CountedTexts& runs)
 {
     std::array<std::int64_t, 256> totals{};
     std::array<bool, 256> present{};
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        const std::string& run = runs[i];
+    for (const auto& [run, count] : runs) {
         if (run.empty() || std::any_of(run.begin(), run.end(), [&](char c) { return c != run.front(); }))
             continue;
         const unsigned char mark = code(run.front());
-        totals[mark] += i < counts.size() ? counts[i] : 0;
+        totals[mark] += count;
         present[mark] = true;
     }
     std::vector<MarkTotal> result;
@@ -42,10 +41,9 @@ std::int32_t compareRepeatedMarks(const std::vector<MarkTotal>& first, const std
         std::numeric_limits<std::int32_t>::max()));
 }
 
-std::int32_t compareRepeatedMarks(const StringList& firstRuns, const std::vector<std::int32_t>& firstCounts,
-    const StringList& secondRuns, const std::vector<std::int32_t>& secondCounts)
+std::int32_t compareRepeatedMarks(const CountedTexts& firstRuns, const CountedTexts& secondRuns)
 {
-    return compareRepeatedMarks(repeatedMarkTotals(firstRuns, firstCounts), repeatedMarkTotals(secondRuns, secondCounts));
+    return compareRepeatedMarks(repeatedMarkTotals(firstRuns), repeatedMarkTotals(secondRuns));
 }
 
 } // namespace quendry

@@ -14,13 +14,12 @@ struct MarkTotal {
 };
 
 // The marks a text repeats, in the order of their codes. Mixed runs such as "?!" take no part.
-std::vector<MarkTotal> repeatedMarkTotals(const StringList& runs, const std::vector<std::int32_t>& counts);
+std::vector<MarkTotal> repeatedMarkTotals(const CountedTexts& runs);
 
 std::int32_t compareRepeatedMarks(const std::vector<MarkTotal>& first, const std::vector<MarkTotal>& second);
 
 // 15 points for every use of a run of one repeated mark (such as "!!!" or "...") that both texts
 // make: per character, the smaller of the two texts' totals.
-std::int32_t compareRepeatedMarks(const StringList& firstRuns, const std::vector<std::int32_t>& firstCounts,
-    const StringList& secondRuns, const std::vector<std::int32_t>& secondCounts);
+std::int32_t compareRepeatedMarks(const CountedTexts& firstRuns, const CountedTexts& secondRuns);
 
 } // namespace quendry

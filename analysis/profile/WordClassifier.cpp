@@ -215,11 +215,10 @@ void WordClassifier::countCapsWord(std::string_view token)
 {
     const std::uint32_t position = m_capsWordIndex.find(m_lists.capsWords, token);
     if (position != WordIndex::none) {
-        ++m_lists.capsWordCounts[position];
+        ++m_lists.capsWords[position].count;
         return;
     }
-    m_lists.capsWords.emplace_back(token);
-    m_lists.capsWordCounts.push_back(1);
+    m_lists.capsWords.push_back({std::string(token), 1});
     m_capsWordIndex.add(m_lists.capsWords, static_cast<std::uint32_t>(m_lists.capsWords.size() - 1));
 }
 

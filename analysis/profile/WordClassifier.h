@@ -14,8 +14,7 @@ namespace quendry {
 struct WordLists {
     std::int32_t unrecognisedWordCount = 0; // unrecognised tokens, repeats included
     StringList unknownWords;      // distinct unrecognised tokens not written with a capital first
-    StringList capsWords;         // distinct tokens of three or more characters without lowercase
-    std::vector<std::int32_t> capsWordCounts; // parallel to capsWords
+    CountedTexts capsWords;       // tokens of three or more characters without lowercase, first seen first
 };
 
 // Sorts each word token of a text into a name, a dictionary word or an unrecognised word.

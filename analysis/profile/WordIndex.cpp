@@ -7,7 +7,8 @@ std::size_t WordIndex::slotFor(std::string_view word) const
     return static_cast<std::size_t>((TextHash{}(word) * 0x9E3779B97F4A7C15ull) >> 32) & (m_slots.size() - 1);
 }
 
-std::uint32_t WordIndex::find(const StringList& words, std::string_view word) const
+template <typename List>
+std::uint32_t WordIndex::findIn(const List& words, std::string_view word) const
 {
     if (m_slots.empty())
         return none;
@@ -15,12 +16,13 @@ std::uint32_t WordIndex::find(const StringList& words, std::string_view word) co
         const std::uint32_t position = m_slots[i];
         if (position == none)
             return none;
-        if (position != removed && words[position] == word)
+        if (position != removed && textOf(words[position]) == word)
             return position;
     }
 }
 
-void WordIndex::grow(const StringList& words)
+template <typename List>
+void WordIndex::grow(const List& words)
 {
     // Removed slots are dropped on the way; the table doubles only when the words need it.
     std::size_t size = m_slots.empty() ? 16 : m_slots.size();
@@ -32,24 +34,45 @@ void WordIndex::grow(const StringList& words)
     for (const std::uint32_t position : old) {
         if (position == none || position == removed)
             continue;
-        std::size_t i = slotFor(words[position]);
+        std::size_t i = slotFor(textOf(words[position]));
         while (m_slots[i] != none)
             i = (i + 1) & (m_slots.size() - 1);
         m_slots[i] = position;
     }
 }
 
-void WordIndex::add(const StringList& words, std::uint32_t position)
+template <typename List>
+void WordIndex::addFrom(const List& words, std::uint32_t position)
 {
     // At most half the slots are in use, so that a look-up stops soon at a free one.
     if (2 * (m_used + 1) > m_slots.size())
         grow(words);
-    std::size_t i = slotFor(words[position]);
+    std::size_t i = slotFor(textOf(words[position]));
     while (m_slots[i] != none)
         i = (i + 1) & (m_slots.size() - 1);
     m_slots[i] = position;
     ++m_size;
     ++m_used;
+}
+
+std::uint32_t WordIndex::find(const StringList& words, std::string_view word) const
+{
+    return findIn(words, word);
+}
+
+std::uint32_t WordIndex::find(const CountedTexts& words, std::string_view word) const
+{
+    return findIn(words, word);
+}
+
+void WordIndex::add(const StringList& words, std::uint32_t position)
+{
+    addFrom(words, position);
+}
+
+void WordIndex::add(const CountedTexts& words, std::uint32_t position)
+{
+    addFrom(words, position);
 }
 
 void WordIndex::remove(const StringList& words, std::uint32_t position)

@@ -63,45 +63,23 @@ TextProfile finishProfile(NormalisedText normalised, const PreparedLists& prepar
     // The contraction forms are counted on the character pass's word tokens, which are the
     // runs of letters and apostrophes of the text without its line feeds.
     ContractionCounter contractions(prepared.contractionForms);
-    const CharacterProfile characters = profileCharacters(stripLineFeeds(text), classifier, progress,
+    profile.characters = profileCharacters(stripLineFeeds(text), classifier, progress,
         [&contractions](std::string_view token) { contractions.addWord(token); });
     profile.contractionForms = contractions.forms();
-    profile.wordCount = characters.wordCount;
-    profile.periodSpaceCount = characters.periodSpaceCount;
-    profile.commaSpaceCount = characters.commaSpaceCount;
-    profile.periodCount = characters.periodCount;
-    profile.spacePeriodCount = characters.spacePeriodCount;
-    profile.spaceCommaCount = characters.spaceCommaCount;
-    profile.commaCount = characters.commaCount;
-    profile.specialChars = characters.specialChars;
-    profile.lowercaseIFlag = characters.lowercaseIFlag;
-    profile.questionMarkCount = characters.questionMarkCount;
-    if (profile.wordCount <= 5) {
-        profile.refusal = TextRefusal::TooSmall;
-        progress.advanced(fixedStepsPerText);
-        return profile;
-    }
-
-    profile.otherSymbolCount = characters.otherSymbolCount;
-    profile.questionSpaceCount = characters.questionSpaceCount;
-    profile.spaceQuestionCount = characters.spaceQuestionCount;
-    profile.semicolonCount = characters.semicolonCount;
     WordLists words = classifier.takeLists();
     profile.capsWords = std::move(words.capsWords);
-    profile.capsWordCounts = std::move(words.capsWordCounts);
     profile.unknownWords = std::move(words.unknownWords);
-    if (static_cast<double>(words.unrecognisedWordCount) >= 0.75 * profile.wordCount) {
+
+    const std::int32_t wordCount = profile.characters.wordCount;
+    if (wordCount <= 5)
+        profile.refusal = TextRefusal::TooSmall;
+    else if (static_cast<double>(words.unrecognisedWordCount) >= 0.75 * wordCount)
         profile.refusal = TextRefusal::NotEnglish;
+    if (profile.refusal != TextRefusal::None) {
         progress.advanced(fixedStepsPerText);
         return profile;
     }
 
-    profile.symbolRuns = characters.symbolRuns;
-    profile.symbolRunCounts = characters.symbolRunCounts;
-    profile.letterCount = characters.letterCount;
-    profile.wordTokenCount = characters.wordTokenCount;
-    profile.exclamationCount = characters.exclamationCount;
-    profile.colonCount = characters.colonCount;
     profile.phraseCount = countPhrases(text, prepared.phrases);
     profile.lowercaseSentenceStarts = countLowercaseSentenceStarts(text);
     indexProfile(profile);
@@ -183,13 +161,15 @@ ComparisonOutcome Analyzer::compare(const TextProfile& first, const TextProfile&
     comparison.sharedUnknownWords = findSharedUnknownWords(a, b);
 
     // The comparison step: from here on every word-token count is at least 1.
-    a.wordTokenCount = std::max(a.wordTokenCount, 1);
-    b.wordTokenCount = std::max(b.wordTokenCount, 1);
+    std::int32_t& firstTokens = a.characters.wordTokenCount;
+    std::int32_t& secondTokens = b.characters.wordTokenCount;
+    firstTokens = std::max(firstTokens, 1);
+    secondTokens = std::max(secondTokens, 1);
     ComparisonResult& t = comparison.terms;
     t.wordLengthPoints = wordLengthPoints(a, b);
     t.spaceBeforeMarkPoints = spaceBeforeMarkPoints(a, b);
     t.spaceAfterMarkPoints = spaceAfterMarkPoints(a, b);
-    t.contractionPoints = contractionPoints(a.contractionForms, b.contractionForms, a.wordTokenCount, b.wordTokenCount);
+    t.contractionPoints = contractionPoints(a.contractionForms, b.contractionForms, firstTokens, secondTokens);
     t.commaRatePoints = commaRatePoints(a, b);
     t.sharedSymbolRunPoints = sharedSymbolRunPoints(a, b);
     t.sharedCapsWordPoints = sharedCapsWordPoints(a, b);
@@ -201,7 +181,8 @@ ComparisonOutcome Analyzer::compare(const TextProfile& first, const TextProfile&
     t.colonPoints = colonPoints(a, b);
     t.semicolonPoints = semicolonPoints(a, b);
     t.unsharedSymbolRunPoints = unsharedSymbolRunPoints(a, b);
-    t.loneSymbolPoints = loneSymbolPoints(a.loneSymbols, b.loneSymbols, a.wordCount, b.wordCount);
+    t.loneSymbolPoints
+        = loneSymbolPoints(a.loneSymbols, b.loneSymbols, a.characters.wordCount, b.characters.wordCount);
     t.lowercaseStartPoints = lowercaseStartPoints(a, b);
     t.phraseRatePoints = phraseRatePoints(a, b);
     t.otherSymbolRatePoints = otherSymbolRatePoints(a, b);
@@ -213,7 +194,8 @@ ComparisonOutcome Analyzer::compare(const TextProfile& first, const TextProfile&
     t.specialCharPoints = specialCharPoints(a, b);
     t.ampersandPoints = ampersandPoints(a, b);
 
-    comparison.score = verdictScore(t, {a.letterCount, b.letterCount, a.wordTokenCount, b.wordTokenCount});
+    comparison.score
+        = verdictScore(t, {a.characters.letterCount, b.characters.letterCount, firstTokens, secondTokens});
     comparison.percent = shownPercent(comparison.score);
     return comparison;
 }

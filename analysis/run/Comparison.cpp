@@ -50,39 +50,17 @@ std::variant<TextProfile, RefusalReason> profileText(const std::string& text, bo
     // runs of letters and apostrophes of the text without its line feeds.
     const ContractionFormTable forms;
     ContractionCounter contractions(forms);
-    const CharacterProfile characters = profileCharacters(stripLineFeeds(text), classifier, progress,
+    profile.characters = profileCharacters(stripLineFeeds(text), classifier, progress,
         [&contractions](std::string_view token) { contractions.addWord(token); });
     profile.contractionForms = contractions.forms();
-    profile.wordCount = characters.wordCount;
-    profile.periodSpaceCount = characters.periodSpaceCount;
-    profile.commaSpaceCount = characters.commaSpaceCount;
-    profile.periodCount = characters.periodCount;
-    profile.spacePeriodCount = characters.spacePeriodCount;
-    profile.spaceCommaCount = characters.spaceCommaCount;
-    profile.commaCount = characters.commaCount;
-    profile.specialChars = characters.specialChars;
-    profile.lowercaseIFlag = characters.lowercaseIFlag;
-    profile.questionMarkCount = characters.questionMarkCount;
-    if (profile.wordCount <= 5)
+    if (profile.characters.wordCount <= 5)
         return isFirst ? RefusalReason::FirstTextTooSmall : RefusalReason::SecondTextTooSmall;
 
-    profile.otherSymbolCount = characters.otherSymbolCount;
-    profile.questionSpaceCount = characters.questionSpaceCount;
-    profile.spaceQuestionCount = characters.spaceQuestionCount;
-    profile.semicolonCount = characters.semicolonCount;
     WordLists words = classifier.takeLists();
     profile.capsWords = std::move(words.capsWords);
-    profile.capsWordCounts = std::move(words.capsWordCounts);
     profile.unknownWords = std::move(words.unknownWords);
-    if (static_cast<double>(words.unrecognisedWordCount) >= 0.75 * profile.wordCount)
+    if (static_cast<double>(words.unrecognisedWordCount) >= 0.75 * profile.characters.wordCount)
         return isFirst ? RefusalReason::FirstTextNotEnglish : RefusalReason::SecondTextNotEnglish;
-
-    profile.symbolRuns = characters.symbolRuns;
-    profile.symbolRunCounts = characters.symbolRunCounts;
-    profile.letterCount = characters.letterCount;
-    profile.wordTokenCount = characters.wordTokenCount;
-    profile.exclamationCount = characters.exclamationCount;
-    profile.colonCount = characters.colonCount;
     return profile;
 }
 
@@ -158,13 +136,15 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
     b.emoticonCount = secondEmoticons;
 
     // The comparison step: from here on every word-token count is at least 1.
-    a.wordTokenCount = std::max(a.wordTokenCount, 1);
-    b.wordTokenCount = std::max(b.wordTokenCount, 1);
+    std::int32_t& firstTokens = a.characters.wordTokenCount;
+    std::int32_t& secondTokens = b.characters.wordTokenCount;
+    firstTokens = std::max(firstTokens, 1);
+    secondTokens = std::max(secondTokens, 1);
     ComparisonResult& t = comparison.terms;
     t.wordLengthPoints = wordLengthPoints(a, b);
     t.spaceBeforeMarkPoints = spaceBeforeMarkPoints(a, b);
     t.spaceAfterMarkPoints = spaceAfterMarkPoints(a, b);
-    t.contractionPoints = contractionPoints(a.contractionForms, b.contractionForms, a.wordTokenCount, b.wordTokenCount);
+    t.contractionPoints = contractionPoints(a.contractionForms, b.contractionForms, firstTokens, secondTokens);
     t.commaRatePoints = commaRatePoints(a, b);
     progress.advanced(1);
 
@@ -176,14 +156,14 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
 
     t.sentenceLengthPoints = sentenceLengthPoints(a, b);
     t.unknownWordRatePoints = unknownWordRatePoints(a, b);
-    t.repeatedSymbolPoints = compareRepeatedMarks(a.symbolRuns, a.symbolRunCounts, b.symbolRuns, b.symbolRunCounts);
+    t.repeatedSymbolPoints = compareRepeatedMarks(a.characters.symbolRuns, b.characters.symbolRuns);
     t.exclamationPoints = exclamationPoints(a, b);
     progress.advanced(1);
 
     t.colonPoints = colonPoints(a, b);
     t.semicolonPoints = semicolonPoints(a, b);
     t.unsharedSymbolRunPoints = unsharedSymbolRunPoints(a, b);
-    t.loneSymbolPoints = loneSymbolPoints(a.text, b.text, a.wordCount, b.wordCount);
+    t.loneSymbolPoints = loneSymbolPoints(a.text, b.text, a.characters.wordCount, b.characters.wordCount);
     t.lowercaseStartPoints = lowercaseStartPoints(a, b);
     t.phraseRatePoints = phraseRatePoints(a, b);
     t.otherSymbolRatePoints = otherSymbolRatePoints(a, b);
@@ -200,7 +180,8 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
     t.ampersandPoints = ampersandPoints(a, b);
     progress.filled();
 
-    comparison.score = verdictScore(t, {a.letterCount, b.letterCount, a.wordTokenCount, b.wordTokenCount});
+    comparison.score
+        = verdictScore(t, {a.characters.letterCount, b.characters.letterCount, firstTokens, secondTokens});
     comparison.percent = shownPercent(comparison.score);
     return comparison;
 }

@@ -39,7 +39,7 @@ std::int32_t oneSidedPoints(const TermInfo& term, std::int32_t firstCount, std::
     if ((firstCount == 0) == (secondCount == 0))
         return 0;
     const std::int32_t count = firstCount != 0 ? firstCount : secondCount;
-    const std::int32_t words = firstCount != 0 ? first.wordTokenCount : second.wordTokenCount;
+    const std::int32_t words = firstCount != 0 ? first.characters.wordTokenCount : second.characters.wordTokenCount;
     if (count < term.minimum)
         return 0;
     return term.bands.pointsFor(static_cast<double>(words) / count);
@@ -62,25 +62,27 @@ unsigned char caseFoldedSpecial(char c)
 
 std::int32_t exclamationPoints(const TextProfile& first, const TextProfile& second)
 {
-    return equalUsePoints(terms::named("exclamationPoints"), first.exclamationCount, second.exclamationCount);
+    return equalUsePoints(
+        terms::named("exclamationPoints"), first.characters.exclamationCount, second.characters.exclamationCount);
 }
 
 std::int32_t colonPoints(const TextProfile& first, const TextProfile& second)
 {
-    return equalUsePoints(terms::named("colonPoints"), first.colonCount, second.colonCount);
+    return equalUsePoints(terms::named("colonPoints"), first.characters.colonCount, second.characters.colonCount);
 }
 
 std::int32_t semicolonPoints(const TextProfile& first, const TextProfile& second)
 {
-    return equalUsePoints(terms::named("semicolonPoints"), first.semicolonCount, second.semicolonCount);
+    return equalUsePoints(
+        terms::named("semicolonPoints"), first.characters.semicolonCount, second.characters.semicolonCount);
 }
 
 std::int32_t sentenceLengthPoints(const TextProfile& first, const TextProfile& second)
 {
     const double firstRate
-        = first.sentenceCount == 0 ? 0.0 : static_cast<double>(first.wordCount) / first.sentenceCount;
+        = first.sentenceCount == 0 ? 0.0 : static_cast<double>(first.characters.wordCount) / first.sentenceCount;
     const double secondRate
-        = second.sentenceCount == 0 ? 0.0 : static_cast<double>(second.wordCount) / second.sentenceCount;
+        = second.sentenceCount == 0 ? 0.0 : static_cast<double>(second.characters.wordCount) / second.sentenceCount;
     if (firstRate == 0 || secondRate == 0)
         return 0;
     const double ratio = std::max(firstRate, secondRate) / std::min(firstRate, secondRate);
@@ -94,8 +96,8 @@ std::int32_t unknownWordRatePoints(const TextProfile& first, const TextProfile& 
     // A difference of one or two unknown words is chance, whatever the text lengths.
     if (std::abs(firstCount - secondCount) < 3)
         return 0;
-    const double firstRate = wordsPerOccurrence(first.wordCount, firstCount);
-    const double secondRate = wordsPerOccurrence(second.wordCount, secondCount);
+    const double firstRate = wordsPerOccurrence(first.characters.wordCount, firstCount);
+    const double secondRate = wordsPerOccurrence(second.characters.wordCount, secondCount);
     if (firstRate == secondRate || firstRate == 0 || secondRate == 0)
         return 0;
     const double ratio = std::max(firstRate, secondRate) / std::min(firstRate, secondRate);
@@ -104,10 +106,10 @@ std::int32_t unknownWordRatePoints(const TextProfile& first, const TextProfile& 
 
 std::int32_t otherSymbolRatePoints(const TextProfile& first, const TextProfile& second)
 {
-    if (first.otherSymbolCount <= 0 && second.otherSymbolCount <= 0)
+    if (first.characters.otherSymbolCount <= 0 && second.characters.otherSymbolCount <= 0)
         return 0;
-    const double firstRate = wordsPerOccurrence(first.wordCount, first.otherSymbolCount);
-    const double secondRate = wordsPerOccurrence(second.wordCount, second.otherSymbolCount);
+    const double firstRate = wordsPerOccurrence(first.characters.wordCount, first.characters.otherSymbolCount);
+    const double secondRate = wordsPerOccurrence(second.characters.wordCount, second.characters.otherSymbolCount);
     const double ratio = std::max(firstRate, secondRate) / std::min(firstRate, secondRate);
     return terms::named("otherSymbolRatePoints").bands.pointsFor(ratio);
 }
@@ -116,8 +118,9 @@ std::int32_t emoticonRatePoints(const TextProfile& first, const TextProfile& sec
 {
     if (first.emoticonCount <= 0 && second.emoticonCount <= 0)
         return 0;
-    return terms::named("emoticonRatePoints").bands.pointsFor(rateRatio(wordsPerOccurrence(first.wordTokenCount, first.emoticonCount),
-        wordsPerOccurrence(second.wordTokenCount, second.emoticonCount)));
+    const double ratio = rateRatio(wordsPerOccurrence(first.characters.wordTokenCount, first.emoticonCount),
+        wordsPerOccurrence(second.characters.wordTokenCount, second.emoticonCount));
+    return terms::named("emoticonRatePoints").bands.pointsFor(ratio);
 }
 
 std::int32_t capsWordRatePoints(const TextProfile& first, const TextProfile& second)
@@ -126,9 +129,9 @@ std::int32_t capsWordRatePoints(const TextProfile& first, const TextProfile& sec
     const auto secondCount = static_cast<std::int32_t>(second.capsWords.size());
     // With no capital word in either text both rates are the word-token count / 0.8, and the
     // rule compares the texts' lengths.
-    const std::int32_t points
-        = terms::named("capsWordRatePoints").bands.pointsFor(rateRatio(wordsPerOccurrence(first.wordTokenCount, firstCount),
-            wordsPerOccurrence(second.wordTokenCount, secondCount)));
+    const double ratio = rateRatio(wordsPerOccurrence(first.characters.wordTokenCount, firstCount),
+        wordsPerOccurrence(second.characters.wordTokenCount, secondCount));
+    const std::int32_t points = terms::named("capsWordRatePoints").bands.pointsFor(ratio);
     // A single capital word against none is no habit.
     if ((firstCount == 0 && secondCount == 1) || (firstCount == 1 && secondCount == 0))
         return 0;
@@ -158,13 +161,15 @@ std::int32_t unsharedSymbolRunPoints(const TextProfile& first, const TextProfile
     // penalties of all runs, less those of the shared runs, found from the smaller list. Symbol
     // runs hold no character that trimming removes, so looking up the run as it stands answers
     // the trimmed look-up.
-    const bool firstSmaller = first.symbolRuns.size() <= second.symbolRuns.size();
+    const bool firstSmaller = first.characters.symbolRuns.size() <= second.characters.symbolRuns.size();
     const TextProfile& smaller = firstSmaller ? first : second;
     const TextProfile& larger = firstSmaller ? second : first;
+    const CountedTexts& largerRuns = larger.characters.symbolRuns;
     std::int32_t total = first.symbolRunPenaltyTotal + second.symbolRunPenaltyTotal;
-    for (std::size_t i = 0; i < smaller.symbolRuns.size(); ++i) {
-        if (const auto j = findInOrder(larger.symbolRuns, larger.symbolRunOrder, smaller.symbolRuns[i]))
-            total -= smaller.symbolRunPenalties[i] + larger.symbolRunPenalties[*j];
+    for (const CountedText& run : smaller.characters.symbolRuns) {
+        if (const auto j = findInOrder(largerRuns, larger.symbolRunOrder, run.text))
+            total -= unsharedRunPenalty(smaller.characters.wordCount, run.count)
+                + unsharedRunPenalty(larger.characters.wordCount, largerRuns[*j].count);
     }
     return total;
 }
@@ -181,14 +186,16 @@ std::int32_t plainCharsetPoints(const TextProfile& first, const TextProfile& sec
 
 std::int32_t specialCharPoints(const TextProfile& first, const TextProfile& second)
 {
-    if (first.specialChars.empty() || second.specialChars.empty())
+    const StringList& firstChars = first.characters.specialChars;
+    const StringList& secondChars = second.characters.specialChars;
+    if (firstChars.empty() || secondChars.empty())
         return 0;
     const auto sameCharacter = [](const std::string& a, const std::string& b) {
         return a.size() == 1 && b.size() == 1 ? caseFoldedSpecial(a[0]) == caseFoldedSpecial(b[0]) : a == b;
     };
-    const bool shared = std::any_of(first.specialChars.begin(), first.specialChars.end(), [&](const std::string& a) {
-        return std::any_of(second.specialChars.begin(), second.specialChars.end(),
-            [&](const std::string& b) { return sameCharacter(a, b); });
+    const bool shared = std::any_of(firstChars.begin(), firstChars.end(), [&](const std::string& a) {
+        return std::any_of(
+            secondChars.begin(), secondChars.end(), [&](const std::string& b) { return sameCharacter(a, b); });
     });
     constexpr const TermInfo& term = terms::named("specialCharPoints");
     return shared ? term.reward : term.lesserReward;
@@ -197,9 +204,9 @@ std::int32_t specialCharPoints(const TextProfile& first, const TextProfile& seco
 std::int32_t lowercaseIPoints(const TextProfile& first, const TextProfile& second)
 {
     constexpr const TermInfo& term = terms::named("lowercaseIPoints");
-    if (first.lowercaseIFlag && second.lowercaseIFlag)
+    if (first.characters.lowercaseIFlag && second.characters.lowercaseIFlag)
         return term.reward;
-    if (first.lowercaseIFlag != second.lowercaseIFlag)
+    if (first.characters.lowercaseIFlag != second.characters.lowercaseIFlag)
         return term.penalty;
     return 0;
 }

@@ -2,11 +2,16 @@
 
 #include "analysis/features/Contractions.h"
 #include "analysis/features/Habits.h"
+#include "analysis/profile/CharacterProfile.h"
 #include "analysis/profile/Characters.h"
 #include "analysis/profile/RepeatedMarks.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace quendry {
 
@@ -19,36 +24,23 @@ enum class TextRefusal : std::uint8_t {
 
 // The values a comparison keeps for one text, once every pass over it has run.
 struct TextProfile {
-    TextRefusal refusal = TextRefusal::None; // when set, the passes after the check did not run
-    std::int32_t okCount = 0;
-    std::int32_t emoticonCount = 0;
+    // When set, the checks stopped the profile: the character pass and the word lists are complete,
+    // and everything from phraseCount on (the later passes and the indexes) keeps its default.
+    TextRefusal refusal = TextRefusal::None;
+
+    // The character pass: punctuation, spacing, letters, word tokens and symbol runs. A comparison's
+    // copy has its wordTokenCount raised from 0 to 1.
+    CharacterProfile characters;
+
+    std::int32_t okCount = 0;       // lowercase "ok" words the normaliser removed
+    std::int32_t emoticonCount = 0; // the "ok" words included
     std::int32_t sentenceCount = 0;
-    std::int32_t wordCount = 0;
-    std::int32_t commaCount = 0;
-    std::int32_t periodCount = 0;
-    std::int32_t spaceCommaCount = 0;
-    std::int32_t spacePeriodCount = 0;
-    std::int32_t commaSpaceCount = 0;
-    std::int32_t periodSpaceCount = 0;
-    StringList specialChars; // sorted, without duplicates
-    bool lowercaseIFlag = false;
-    std::int32_t questionMarkCount = 0;
-    std::int32_t spaceQuestionCount = 0;
-    std::int32_t questionSpaceCount = 0;
-    std::int32_t otherSymbolCount = 0;
-    std::int32_t semicolonCount = 0;
-    std::int32_t exclamationCount = 0;
-    std::int32_t colonCount = 0;
-    std::int32_t letterCount = 0;
-    std::int32_t wordTokenCount = 0; // raised from 0 to 1 by the comparison step
-    StringList symbolRuns;
-    std::vector<std::int32_t> symbolRunCounts; // parallel to symbolRuns
-    StringList capsWords;
-    std::vector<std::int32_t> capsWordCounts; // parallel to capsWords
+    ContractionForms contractionForms;
+    CountedTexts capsWords; // tokens of three or more characters without lowercase, first seen first
     StringList unknownWords;
+
     std::int32_t phraseCount = 0;
     std::int32_t lowercaseSentenceStarts = 0;
-    ContractionForms contractionForms;
 
     // The normalised text as the later passes read it: emoticons removed, quotes folded,
     // line breaks kept.
@@ -59,9 +51,8 @@ struct TextProfile {
     // either text.
     std::vector<std::uint32_t> unknownWordOrder; // positions in unknownWords, in the order of the words
     std::vector<std::uint32_t> capsWordOrder;    // positions in capsWords, likewise
-    std::vector<std::uint32_t> symbolRunOrder;   // positions in symbolRuns, likewise
-    std::vector<std::int32_t> symbolRunPenalties; // parallel to symbolRuns: its penalty were it not shared
-    std::int32_t symbolRunPenaltyTotal = 0;
+    std::vector<std::uint32_t> symbolRunOrder;   // positions in characters.symbolRuns, likewise
+    std::int32_t symbolRunPenaltyTotal = 0;      // the penalties of all runs were none of them shared
     std::vector<MarkTotal> repeatedMarks;
     std::vector<LoneSymbol> loneSymbols;
     HyphenSpacing hyphenSpacing;
@@ -74,9 +65,16 @@ struct TextProfile {
 // Builds the indexes above from the profile's values and text.
 void indexProfile(TextProfile& profile);
 
-// The position in `list` of `key`, found through `order` (the list's positions in the order of
-// their text), if the list holds it.
-std::optional<std::size_t> findInOrder(const StringList& list, const std::vector<std::uint32_t>& order,
-    std::string_view key);
+// The position in `list` of the item whose text is `key`, found through `order` (the list's
+// positions in the order of their text), if the list holds it.
+template <typename List>
+std::optional<std::size_t> findInOrder(const List& list, const std::vector<std::uint32_t>& order, std::string_view key)
+{
+    const auto found = std::lower_bound(order.begin(), order.end(), key,
+        [&list](std::uint32_t position, std::string_view wanted) { return textOf(list[position]) < wanted; });
+    if (found == order.end() || textOf(list[*found]) != key)
+        return std::nullopt;
+    return *found;
+}
 
 } // namespace quendry

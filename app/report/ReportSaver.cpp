@@ -30,8 +30,8 @@ void ReportSaver::comparisonFinished(const MainWindow& window, SampleLibrary& sa
         const QString text = window.pane(pane).document()->toPlainText();
         return ReportedText{samples.unchangedSample(pane, text), text, wordCount};
     };
-    setSubject(reported(Pane::Upper, comparison->first.wordCount), reported(Pane::Lower, comparison->second.wordCount),
-        *comparison);
+    setSubject(reported(Pane::Upper, comparison->first.characters.wordCount),
+        reported(Pane::Lower, comparison->second.characters.wordCount), *comparison);
 }
 
 void ReportSaver::setSubject(const ReportedText& upper, const ReportedText& lower, const Comparison& comparison)

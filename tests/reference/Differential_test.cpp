@@ -143,11 +143,9 @@ void expectSameProfile(const CharacterProfile& fast, const WordLists& fastWords,
     ASSERT_EQ(fast.lowercaseIFlag, plain.lowercaseIFlag) << where;
     ASSERT_EQ(fast.specialChars, plain.specialChars) << where;
     ASSERT_EQ(fast.symbolRuns, plain.symbolRuns) << where;
-    ASSERT_EQ(fast.symbolRunCounts, plain.symbolRunCounts) << where;
     ASSERT_EQ(fastWords.unrecognisedWordCount, static_cast<std::int32_t>(plainWords.unrecognisedWords.size())) << where;
     ASSERT_EQ(fastWords.unknownWords, plainWords.unknownWords) << where;
     ASSERT_EQ(fastWords.capsWords, plainWords.capsWords) << where;
-    ASSERT_EQ(fastWords.capsWordCounts, plainWords.capsWordCounts) << where;
 }
 
 TEST(Differential, characterPassAndClassifier)
@@ -211,18 +209,16 @@ TEST(Differential, symbolHabitsAndSharedLists)
             << printable(first) << " | " << printable(second);
 
         TextProfile a, b;
-        a.wordCount = w1;
-        b.wordCount = w2;
+        a.characters.wordCount = w1;
+        b.characters.wordCount = w2;
         const auto fill = [&](TextProfile& p) {
             const std::vector<std::string> words = {"AB", "CD", "EF", "GH", "...", "!!", "))", "?!", "--", "!!!"};
             for (const std::string& word : words) {
                 if (generate.number(0, 2) == 0)
                     continue;
                 p.unknownWords.push_back(word);
-                p.capsWords.push_back(word);
-                p.capsWordCounts.push_back(generate.number(1, 5));
-                p.symbolRuns.push_back(word);
-                p.symbolRunCounts.push_back(generate.number(1, 6));
+                p.capsWords.push_back({word, generate.number(1, 5)});
+                p.characters.symbolRuns.push_back({word, generate.number(1, 6)});
             }
         };
         fill(a);
@@ -232,14 +228,12 @@ TEST(Differential, symbolHabitsAndSharedLists)
         ASSERT_EQ(findSharedUnknownWords(a, b), reference::findSharedUnknownWords(a.unknownWords, b.unknownWords));
         ASSERT_EQ(findSharedUnknownWords(a.unknownWords, b.unknownWords),
             reference::findSharedUnknownWords(a.unknownWords, b.unknownWords));
-        ASSERT_EQ(sharedCapsWordPoints(a, b),
-            reference::sharedCapsWordPoints(a.capsWords, a.capsWordCounts, b.capsWords, b.capsWordCounts));
-        ASSERT_EQ(sharedSymbolRunPoints(a, b), reference::sharedSymbolRunPoints(a.symbolRuns, b.symbolRuns));
-        ASSERT_EQ(unsharedSymbolRunPoints(a, b),
-            reference::unsharedSymbolRunPoints(a.symbolRuns, a.symbolRunCounts, a.wordCount, b.symbolRuns,
-                b.symbolRunCounts, b.wordCount));
-        ASSERT_EQ(compareRepeatedMarks(a.symbolRuns, a.symbolRunCounts, b.symbolRuns, b.symbolRunCounts),
-            reference::compareRepeatedMarks(a.symbolRuns, a.symbolRunCounts, b.symbolRuns, b.symbolRunCounts));
+        const CountedTexts& aRuns = a.characters.symbolRuns;
+        const CountedTexts& bRuns = b.characters.symbolRuns;
+        ASSERT_EQ(sharedCapsWordPoints(a, b), reference::sharedCapsWordPoints(a.capsWords, b.capsWords));
+        ASSERT_EQ(sharedSymbolRunPoints(a, b), reference::sharedSymbolRunPoints(aRuns, bRuns));
+        ASSERT_EQ(unsharedSymbolRunPoints(a, b), reference::unsharedSymbolRunPoints(aRuns, w1, bRuns, w2));
+        ASSERT_EQ(compareRepeatedMarks(aRuns, bRuns), reference::compareRepeatedMarks(aRuns, bRuns));
     }
 }
 
@@ -342,28 +336,26 @@ void expectSameTextProfile(const TextProfile& fast, const TextProfile& plain, co
     EXPECT_EQ(fast.okCount, plain.okCount) << side;
     EXPECT_EQ(fast.emoticonCount, plain.emoticonCount) << side;
     EXPECT_EQ(fast.sentenceCount, plain.sentenceCount) << side;
-    EXPECT_EQ(fast.wordCount, plain.wordCount) << side;
-    EXPECT_EQ(fast.commaCount, plain.commaCount) << side;
-    EXPECT_EQ(fast.periodCount, plain.periodCount) << side;
-    EXPECT_EQ(fast.spaceCommaCount, plain.spaceCommaCount) << side;
-    EXPECT_EQ(fast.spacePeriodCount, plain.spacePeriodCount) << side;
-    EXPECT_EQ(fast.commaSpaceCount, plain.commaSpaceCount) << side;
-    EXPECT_EQ(fast.periodSpaceCount, plain.periodSpaceCount) << side;
-    EXPECT_EQ(fast.specialChars, plain.specialChars) << side;
-    EXPECT_EQ(fast.lowercaseIFlag, plain.lowercaseIFlag) << side;
-    EXPECT_EQ(fast.questionMarkCount, plain.questionMarkCount) << side;
-    EXPECT_EQ(fast.spaceQuestionCount, plain.spaceQuestionCount) << side;
-    EXPECT_EQ(fast.questionSpaceCount, plain.questionSpaceCount) << side;
-    EXPECT_EQ(fast.otherSymbolCount, plain.otherSymbolCount) << side;
-    EXPECT_EQ(fast.semicolonCount, plain.semicolonCount) << side;
-    EXPECT_EQ(fast.exclamationCount, plain.exclamationCount) << side;
-    EXPECT_EQ(fast.colonCount, plain.colonCount) << side;
-    EXPECT_EQ(fast.letterCount, plain.letterCount) << side;
-    EXPECT_EQ(fast.wordTokenCount, plain.wordTokenCount) << side;
-    EXPECT_EQ(fast.symbolRuns, plain.symbolRuns) << side;
-    EXPECT_EQ(fast.symbolRunCounts, plain.symbolRunCounts) << side;
+    EXPECT_EQ(fast.characters.wordCount, plain.characters.wordCount) << side;
+    EXPECT_EQ(fast.characters.commaCount, plain.characters.commaCount) << side;
+    EXPECT_EQ(fast.characters.periodCount, plain.characters.periodCount) << side;
+    EXPECT_EQ(fast.characters.spaceCommaCount, plain.characters.spaceCommaCount) << side;
+    EXPECT_EQ(fast.characters.spacePeriodCount, plain.characters.spacePeriodCount) << side;
+    EXPECT_EQ(fast.characters.commaSpaceCount, plain.characters.commaSpaceCount) << side;
+    EXPECT_EQ(fast.characters.periodSpaceCount, plain.characters.periodSpaceCount) << side;
+    EXPECT_EQ(fast.characters.specialChars, plain.characters.specialChars) << side;
+    EXPECT_EQ(fast.characters.lowercaseIFlag, plain.characters.lowercaseIFlag) << side;
+    EXPECT_EQ(fast.characters.questionMarkCount, plain.characters.questionMarkCount) << side;
+    EXPECT_EQ(fast.characters.spaceQuestionCount, plain.characters.spaceQuestionCount) << side;
+    EXPECT_EQ(fast.characters.questionSpaceCount, plain.characters.questionSpaceCount) << side;
+    EXPECT_EQ(fast.characters.otherSymbolCount, plain.characters.otherSymbolCount) << side;
+    EXPECT_EQ(fast.characters.semicolonCount, plain.characters.semicolonCount) << side;
+    EXPECT_EQ(fast.characters.exclamationCount, plain.characters.exclamationCount) << side;
+    EXPECT_EQ(fast.characters.colonCount, plain.characters.colonCount) << side;
+    EXPECT_EQ(fast.characters.letterCount, plain.characters.letterCount) << side;
+    EXPECT_EQ(fast.characters.wordTokenCount, plain.characters.wordTokenCount) << side;
+    EXPECT_EQ(fast.characters.symbolRuns, plain.characters.symbolRuns) << side;
     EXPECT_EQ(fast.capsWords, plain.capsWords) << side;
-    EXPECT_EQ(fast.capsWordCounts, plain.capsWordCounts) << side;
     EXPECT_EQ(fast.unknownWords, plain.unknownWords) << side;
     EXPECT_EQ(fast.phraseCount, plain.phraseCount) << side;
     EXPECT_EQ(fast.lowercaseSentenceStarts, plain.lowercaseSentenceStarts) << side;

@@ -17,17 +17,19 @@
 
 namespace quendry::reference {
 
-// The key as it is, compared exactly with each item in list order.
-inline std::optional<std::size_t> indexOfExact(const StringList& list, std::string_view key)
+// The key as it is, compared exactly with each item's text in list order.
+template <typename List>
+std::optional<std::size_t> indexOfExact(const List& list, std::string_view key)
 {
-    const auto found = std::find(list.begin(), list.end(), key);
-    if (found == list.end())
-        return std::nullopt;
-    return static_cast<std::size_t>(found - list.begin());
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (textOf(list[i]) == key)
+            return i;
+    return std::nullopt;
 }
 
-// The key, trimmed of codes 0-32, compared exactly with each item in list order.
-inline std::optional<std::size_t> indexOfTrimmed(const StringList& list, std::string_view key)
+// The key, trimmed of codes 0-32, compared exactly with each item's text in list order.
+template <typename List>
+std::optional<std::size_t> indexOfTrimmed(const List& list, std::string_view key)
 {
     return indexOfExact(list, trimmed(key));
 }
@@ -47,8 +49,7 @@ std::int32_t countSentences(std::string_view text);
 struct WordLists {
     StringList unrecognisedWords;
     StringList unknownWords;
-    StringList capsWords;
-    std::vector<std::int32_t> capsWordCounts;
+    CountedTexts capsWords;
 };
 
 // The classifier over the dictionary and name texts themselves, searched for '#' + word + '#'.
@@ -75,20 +76,17 @@ double contractionPoints(std::string_view firstText, std::string_view secondText
 
 StringList findSharedUnknownWords(const StringList& first, const StringList& second);
 
-std::int32_t sharedCapsWordPoints(const StringList& firstWords, const std::vector<std::int32_t>& firstCounts,
-    const StringList& secondWords, const std::vector<std::int32_t>& secondCounts);
+std::int32_t sharedCapsWordPoints(const CountedTexts& firstWords, const CountedTexts& secondWords);
 
-std::int32_t sharedSymbolRunPoints(const StringList& firstRuns, const StringList& secondRuns);
+std::int32_t sharedSymbolRunPoints(const CountedTexts& firstRuns, const CountedTexts& secondRuns);
 
-std::int32_t unsharedSymbolRunPoints(const StringList& firstRuns, const std::vector<std::int32_t>& firstCounts,
-    std::int32_t firstWordCount, const StringList& secondRuns, const std::vector<std::int32_t>& secondCounts,
-    std::int32_t secondWordCount);
+std::int32_t unsharedSymbolRunPoints(const CountedTexts& firstRuns, std::int32_t firstWordCount,
+    const CountedTexts& secondRuns, std::int32_t secondWordCount);
 
 std::int32_t loneSymbolPoints(std::string_view firstText, std::string_view secondText, std::int32_t firstWordCount,
     std::int32_t secondWordCount);
 
-std::int32_t compareRepeatedMarks(const StringList& firstRuns, const std::vector<std::int32_t>& firstCounts,
-    const StringList& secondRuns, const std::vector<std::int32_t>& secondCounts);
+std::int32_t compareRepeatedMarks(const CountedTexts& firstRuns, const CountedTexts& secondRuns);
 
 // The presence rules that read the texts themselves.
 std::int32_t ampersandPoints(std::string_view firstText, std::string_view secondText);

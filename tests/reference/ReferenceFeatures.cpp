@@ -106,12 +106,10 @@ CharacterProfile profileCharacters(std::string_view t, Classifier& classifier)
             run += c;
         if ((!isSymbolCharacter(c) || last) && !run.empty()) {
             if (run.size() >= 2) {
-                if (const auto index = indexOfTrimmed(p.symbolRuns, run)) {
-                    ++p.symbolRunCounts[*index];
-                } else {
-                    p.symbolRuns.push_back(run);
-                    p.symbolRunCounts.push_back(1);
-                }
+                if (const auto index = indexOfTrimmed(p.symbolRuns, run))
+                    ++p.symbolRuns[*index].count;
+                else
+                    p.symbolRuns.push_back({run, 1});
             }
             run.clear();
         }
@@ -232,42 +230,42 @@ StringList findSharedUnknownWords(const StringList& first, const StringList& sec
     return {shared.begin(), shared.end()};
 }
 
-std::int32_t sharedCapsWordPoints(const StringList& firstWords, const std::vector<std::int32_t>& firstCounts,
-    const StringList& secondWords, const std::vector<std::int32_t>& secondCounts)
+std::int32_t sharedCapsWordPoints(const CountedTexts& firstWords, const CountedTexts& secondWords)
 {
     std::int32_t points = 0;
-    for (std::size_t i = 0; i < firstWords.size(); ++i)
-        for (std::size_t j = 0; j < secondWords.size(); ++j)
-            if (firstWords[i] == secondWords[j])
-                points += 6 * std::min(firstCounts[i], secondCounts[j]);
+    for (const CountedText& a : firstWords)
+        for (const CountedText& b : secondWords)
+            if (a.text == b.text)
+                points += 6 * std::min(a.count, b.count);
     return points;
 }
 
-std::int32_t sharedSymbolRunPoints(const StringList& firstRuns, const StringList& secondRuns)
+std::int32_t sharedSymbolRunPoints(const CountedTexts& firstRuns, const CountedTexts& secondRuns)
 {
     std::int32_t points = 0;
-    for (const std::string& a : firstRuns)
-        for (const std::string& b : secondRuns)
-            if (a == b)
-                points += std::all_of(a.begin(), a.end(), [](char c) { return c == '.' || c == ')'; }) ? 10 : 25;
+    const auto common = [](const std::string& run) {
+        return std::all_of(run.begin(), run.end(), [](char c) { return c == '.' || c == ')'; });
+    };
+    for (const CountedText& a : firstRuns)
+        for (const CountedText& b : secondRuns)
+            if (a.text == b.text)
+                points += common(a.text) ? 10 : 25;
     return points;
 }
 
-std::int32_t unsharedSymbolRunPoints(const StringList& firstRuns, const std::vector<std::int32_t>& firstCounts,
-    std::int32_t firstWordCount, const StringList& secondRuns, const std::vector<std::int32_t>& secondCounts,
-    std::int32_t secondWordCount)
+std::int32_t unsharedSymbolRunPoints(const CountedTexts& firstRuns, std::int32_t firstWordCount,
+    const CountedTexts& secondRuns, std::int32_t secondWordCount)
 {
     std::int32_t total = 0;
-    const auto side = [&](const StringList& runs, const std::vector<std::int32_t>& counts, std::int32_t words,
-                          const StringList& other) {
-        for (std::size_t i = 0; i < runs.size(); ++i) {
-            if (indexOfTrimmed(other, runs[i]) || counts[i] < 3)
+    const auto side = [&](const CountedTexts& runs, std::int32_t words, const CountedTexts& other) {
+        for (const CountedText& run : runs) {
+            if (indexOfTrimmed(other, run.text) || run.count < 3)
                 continue;
-            total += pointsForRatio(static_cast<double>(words) / counts[i]);
+            total += pointsForRatio(static_cast<double>(words) / run.count);
         }
     };
-    side(firstRuns, firstCounts, firstWordCount, secondRuns);
-    side(secondRuns, secondCounts, secondWordCount, firstRuns);
+    side(firstRuns, firstWordCount, secondRuns);
+    side(secondRuns, secondWordCount, firstRuns);
     return -total;
 }
 
@@ -311,28 +309,25 @@ std::int32_t loneSymbolPoints(std::string_view firstText, std::string_view secon
     return -total;
 }
 
-std::int32_t compareRepeatedMarks(const StringList& firstRuns, const std::vector<std::int32_t>& firstCounts,
-    const StringList& secondRuns, const std::vector<std::int32_t>& secondCounts)
+std::int32_t compareRepeatedMarks(const CountedTexts& firstRuns, const CountedTexts& secondRuns)
 {
-    const auto totals = [](const StringList& runs, const std::vector<std::int32_t>& counts, StringList& chars,
-                            std::vector<std::int32_t>& sums) {
-        for (std::size_t i = 0; i < runs.size(); ++i) {
-            const std::string& run = runs[i];
+    const auto totals = [](const CountedTexts& runs, StringList& chars, std::vector<std::int32_t>& sums) {
+        for (const auto& [run, count] : runs) {
             if (run.empty() || !std::all_of(run.begin(), run.end(), [&](char c) { return c == run[0]; }))
                 continue;
             const std::string key(1, run[0]);
             if (const auto index = indexOfExact(chars, key)) {
-                sums[*index] += counts[i];
+                sums[*index] += count;
             } else {
                 chars.push_back(key);
-                sums.push_back(counts[i]);
+                sums.push_back(count);
             }
         }
     };
     StringList a, b;
     std::vector<std::int32_t> as, bs;
-    totals(firstRuns, firstCounts, a, as);
-    totals(secondRuns, secondCounts, b, bs);
+    totals(firstRuns, a, as);
+    totals(secondRuns, b, bs);
     std::int32_t sum = 0;
     for (std::size_t i = 0; i < a.size(); ++i)
         if (const auto index = indexOfExact(b, a[i]))

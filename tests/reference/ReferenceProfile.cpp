@@ -304,12 +304,10 @@ void Classifier::classify(std::string_view previous, std::string_view token, boo
             lists.unknownWords.erase(lists.unknownWords.begin() + static_cast<std::ptrdiff_t>(*index));
     }
     if (token.size() >= 3 && std::all_of(token.begin(), token.end(), [](char ch) { return code(ch) <= 90; })) {
-        if (const auto index = indexOfExact(lists.capsWords, token)) {
-            ++lists.capsWordCounts[*index];
-        } else {
-            lists.capsWords.emplace_back(token);
-            lists.capsWordCounts.push_back(1);
-        }
+        if (const auto index = indexOfExact(lists.capsWords, token))
+            ++lists.capsWords[*index].count;
+        else
+            lists.capsWords.push_back({std::string(token), 1});
     }
 }
 

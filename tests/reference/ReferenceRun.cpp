@@ -20,34 +20,13 @@ std::variant<TextProfile, RefusalReason> profileText(const std::string& text, bo
     profile.text = text;
     profile.sentenceCount = countSentences(text);
     Classifier classifier(dictionaryText, lists.names, lists.emoticons);
-    const CharacterProfile c = profileCharacters(stripLineFeeds(text), classifier);
-    profile.wordCount = c.wordCount;
-    profile.periodSpaceCount = c.periodSpaceCount;
-    profile.commaSpaceCount = c.commaSpaceCount;
-    profile.periodCount = c.periodCount;
-    profile.spacePeriodCount = c.spacePeriodCount;
-    profile.spaceCommaCount = c.spaceCommaCount;
-    profile.commaCount = c.commaCount;
-    profile.specialChars = c.specialChars;
-    profile.lowercaseIFlag = c.lowercaseIFlag;
-    profile.questionMarkCount = c.questionMarkCount;
-    if (profile.wordCount <= 5)
+    profile.characters = profileCharacters(stripLineFeeds(text), classifier);
+    if (profile.characters.wordCount <= 5)
         return isFirst ? RefusalReason::FirstTextTooSmall : RefusalReason::SecondTextTooSmall;
-    profile.otherSymbolCount = c.otherSymbolCount;
-    profile.questionSpaceCount = c.questionSpaceCount;
-    profile.spaceQuestionCount = c.spaceQuestionCount;
-    profile.semicolonCount = c.semicolonCount;
     profile.capsWords = classifier.lists.capsWords;
-    profile.capsWordCounts = classifier.lists.capsWordCounts;
     profile.unknownWords = classifier.lists.unknownWords;
-    if (static_cast<double>(classifier.lists.unrecognisedWords.size()) >= 0.75 * profile.wordCount)
+    if (static_cast<double>(classifier.lists.unrecognisedWords.size()) >= 0.75 * profile.characters.wordCount)
         return isFirst ? RefusalReason::FirstTextNotEnglish : RefusalReason::SecondTextNotEnglish;
-    profile.symbolRuns = c.symbolRuns;
-    profile.symbolRunCounts = c.symbolRunCounts;
-    profile.letterCount = c.letterCount;
-    profile.wordTokenCount = c.wordTokenCount;
-    profile.exclamationCount = c.exclamationCount;
-    profile.colonCount = c.colonCount;
     return profile;
 }
 
@@ -83,28 +62,29 @@ ComparisonOutcome compareTexts(std::string_view firstPane, std::string_view seco
     a.emoticonCount = firstEmoticons;
     b.emoticonCount = secondEmoticons;
 
-    a.wordTokenCount = std::max(a.wordTokenCount, 1);
-    b.wordTokenCount = std::max(b.wordTokenCount, 1);
+    CharacterProfile& ac = a.characters;
+    CharacterProfile& bc = b.characters;
+    ac.wordTokenCount = std::max(ac.wordTokenCount, 1);
+    bc.wordTokenCount = std::max(bc.wordTokenCount, 1);
     ComparisonResult& t = comparison.terms;
     t.wordLengthPoints = wordLengthPoints(a, b);
     t.spaceBeforeMarkPoints = spaceBeforeMarkPoints(a, b);
     t.spaceAfterMarkPoints = spaceAfterMarkPoints(a, b);
-    t.contractionPoints = contractionPoints(a.text, b.text, a.wordTokenCount, b.wordTokenCount);
+    t.contractionPoints = contractionPoints(a.text, b.text, ac.wordTokenCount, bc.wordTokenCount);
     t.commaRatePoints = commaRatePoints(a, b);
-    t.sharedSymbolRunPoints = sharedSymbolRunPoints(a.symbolRuns, b.symbolRuns);
-    t.sharedCapsWordPoints = sharedCapsWordPoints(a.capsWords, a.capsWordCounts, b.capsWords, b.capsWordCounts);
+    t.sharedSymbolRunPoints = sharedSymbolRunPoints(ac.symbolRuns, bc.symbolRuns);
+    t.sharedCapsWordPoints = sharedCapsWordPoints(a.capsWords, b.capsWords);
     t.sharedUnknownWordPoints = quendry::sharedUnknownWordPoints(comparison.sharedUnknownWords.size());
     a.lowercaseSentenceStarts = countLowercaseSentenceStarts(a.text);
     b.lowercaseSentenceStarts = countLowercaseSentenceStarts(b.text);
     t.sentenceLengthPoints = sentenceLengthPoints(a, b);
     t.unknownWordRatePoints = unknownWordRatePoints(a, b);
-    t.repeatedSymbolPoints = compareRepeatedMarks(a.symbolRuns, a.symbolRunCounts, b.symbolRuns, b.symbolRunCounts);
+    t.repeatedSymbolPoints = reference::compareRepeatedMarks(ac.symbolRuns, bc.symbolRuns);
     t.exclamationPoints = exclamationPoints(a, b);
     t.colonPoints = colonPoints(a, b);
     t.semicolonPoints = semicolonPoints(a, b);
-    t.unsharedSymbolRunPoints
-        = unsharedSymbolRunPoints(a.symbolRuns, a.symbolRunCounts, a.wordCount, b.symbolRuns, b.symbolRunCounts, b.wordCount);
-    t.loneSymbolPoints = loneSymbolPoints(a.text, b.text, a.wordCount, b.wordCount);
+    t.unsharedSymbolRunPoints = unsharedSymbolRunPoints(ac.symbolRuns, ac.wordCount, bc.symbolRuns, bc.wordCount);
+    t.loneSymbolPoints = loneSymbolPoints(a.text, b.text, ac.wordCount, bc.wordCount);
     t.lowercaseStartPoints = lowercaseStartPoints(a, b);
     t.phraseRatePoints = phraseRatePoints(a, b);
     t.otherSymbolRatePoints = otherSymbolRatePoints(a, b);
@@ -115,7 +95,7 @@ ComparisonOutcome compareTexts(std::string_view firstPane, std::string_view seco
     t.hyphenSpacingPoints = hyphenSpacingPoints(a.text, b.text);
     t.specialCharPoints = specialCharPoints(a, b);
     t.ampersandPoints = ampersandPoints(a.text, b.text);
-    comparison.score = verdictScore(t, {a.letterCount, b.letterCount, a.wordTokenCount, b.wordTokenCount});
+    comparison.score = verdictScore(t, {ac.letterCount, bc.letterCount, ac.wordTokenCount, bc.wordTokenCount});
     comparison.percent = shownPercent(comparison.score);
     return comparison;
 }

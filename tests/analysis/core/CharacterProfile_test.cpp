@@ -103,15 +103,14 @@ TEST(CharacterProfile, findsLowercaseIOnlyBetweenSpacesOrEnds)
 TEST(CharacterProfile, recordsRunsOfTwoOrMoreSymbolsWithTheirCounts)
 {
     const CharacterProfile p = profile("Hi!!! What?! Oh!!! (x;) end!");
-    EXPECT_EQ(p.symbolRuns, (StringList{"!!!", "?!", ";)"}));
-    EXPECT_EQ(p.symbolRunCounts, (std::vector<std::int32_t>{2, 1, 1}));
+    EXPECT_EQ(p.symbolRuns, (CountedTexts{{"!!!", 2}, {"?!", 1}, {";)", 1}}));
 }
 
 TEST(CharacterProfile, endsTheLastTokenAndRunAtTheEndOfTheText)
 {
     const CharacterProfile p = profile("one two?!");
     EXPECT_EQ(p.wordTokenCount, 2);
-    EXPECT_EQ(p.symbolRuns, (StringList{"?!"}));
+    EXPECT_EQ(p.symbolRuns, (CountedTexts{{"?!", 1}}));
 }
 
 TEST(CharacterProfile, keepsSpecialCharactersSortedAndFoldsTheirCase)

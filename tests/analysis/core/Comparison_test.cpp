@@ -95,12 +95,12 @@ TEST(Comparison, keepsTheValuesOfEachText)
     const Comparison& c = std::get<Comparison>(outcome);
     EXPECT_EQ(c.first.okCount, 1);
     EXPECT_EQ(c.second.okCount, 2);
-    EXPECT_EQ(c.first.wordCount, 10);
-    EXPECT_EQ(c.first.commaCount, 1);
-    EXPECT_EQ(c.first.semicolonCount, 1);
-    EXPECT_EQ(c.first.exclamationCount, 1);
+    EXPECT_EQ(c.first.characters.wordCount, 10);
+    EXPECT_EQ(c.first.characters.commaCount, 1);
+    EXPECT_EQ(c.first.characters.semicolonCount, 1);
+    EXPECT_EQ(c.first.characters.exclamationCount, 1);
     EXPECT_EQ(c.first.text, "The cat sat, on the mat;  the dog ran away!");
-    EXPECT_EQ(c.second.wordCount, 6);
+    EXPECT_EQ(c.second.characters.wordCount, 6);
     EXPECT_EQ(c.percent, shownPercent(c.score));
     EXPECT_GE(c.score, 0.0);
     EXPECT_LE(c.score, 100.0);

@@ -101,11 +101,10 @@ TEST(Phrases, sharedUnknownWordsAreListedOnceAndSorted)
         EXPECT_EQ(findSharedUnknownWords(c.first, c.second), c.expected);
 }
 
-TextProfile capsWords(StringList words, std::vector<std::int32_t> counts)
+TextProfile capsWords(CountedTexts words)
 {
     TextProfile p;
     p.capsWords = std::move(words);
-    p.capsWordCounts = std::move(counts);
     indexProfile(p);
     return p;
 }
@@ -117,21 +116,21 @@ TEST(Phrases, sharedCapitalWordsScoreTheRarerUse)
         TextProfile second;
         std::int32_t expected;
     } cases[] = {
-        {capsWords({"NASA"}, {3}), capsWords({"NASA"}, {1}), 6},
-        {capsWords({"NASA"}, {2}), capsWords({"NASA"}, {2}), 12},
-        {capsWords({"FBI", "NASA"}, {1, 4}), capsWords({"NASA", "CIA", "FBI"}, {3, 9, 2}), 6 + 18},
-        {capsWords({"NASA"}, {5}), capsWords({"Nasa", "FBI"}, {5, 5}), 0},
-        {capsWords({}, {}), capsWords({"NASA"}, {5}), 0},
+        {capsWords({{"NASA", 3}}), capsWords({{"NASA", 1}}), 6},
+        {capsWords({{"NASA", 2}}), capsWords({{"NASA", 2}}), 12},
+        {capsWords({{"FBI", 1}, {"NASA", 4}}), capsWords({{"NASA", 3}, {"CIA", 9}, {"FBI", 2}}), 6 + 18},
+        {capsWords({{"NASA", 5}}), capsWords({{"Nasa", 5}, {"FBI", 5}}), 0},
+        {capsWords({}), capsWords({{"NASA", 5}}), 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(sharedCapsWordPoints(c.first, c.second), c.expected);
 }
 
-TextProfile runs(StringList symbolRuns)
+TextProfile runs(const StringList& symbolRuns)
 {
     TextProfile p;
-    p.symbolRunCounts.assign(symbolRuns.size(), 1);
-    p.symbolRuns = std::move(symbolRuns);
+    for (const std::string& run : symbolRuns)
+        p.characters.symbolRuns.push_back({run, 1});
     indexProfile(p);
     return p;
 }

@@ -8,8 +8,8 @@ namespace {
 TextProfile lettersAndTokens(std::int32_t letters, std::int32_t tokens)
 {
     TextProfile p;
-    p.letterCount = letters;
-    p.wordTokenCount = tokens;
+    p.characters.letterCount = letters;
+    p.characters.wordTokenCount = tokens;
     return p;
 }
 
@@ -48,16 +48,16 @@ TextProfile marks(std::int32_t commas, std::int32_t periods, std::int32_t questi
     std::int32_t after)
 {
     TextProfile p;
-    p.commaCount = commas;
-    p.periodCount = periods;
-    p.questionMarkCount = questions;
-    p.spaceCommaCount = std::min(before, commas);
-    p.spacePeriodCount = std::min(before - p.spaceCommaCount, periods);
-    p.spaceQuestionCount = before - p.spaceCommaCount - p.spacePeriodCount;
-    p.commaSpaceCount = std::min(after, commas);
-    p.periodSpaceCount = std::min(after - p.commaSpaceCount, periods);
-    p.questionSpaceCount = after - p.commaSpaceCount - p.periodSpaceCount;
-    p.wordTokenCount = 100;
+    p.characters.commaCount = commas;
+    p.characters.periodCount = periods;
+    p.characters.questionMarkCount = questions;
+    p.characters.spaceCommaCount = std::min(before, commas);
+    p.characters.spacePeriodCount = std::min(before - p.characters.spaceCommaCount, periods);
+    p.characters.spaceQuestionCount = before - p.characters.spaceCommaCount - p.characters.spacePeriodCount;
+    p.characters.commaSpaceCount = std::min(after, commas);
+    p.characters.periodSpaceCount = std::min(after - p.characters.commaSpaceCount, periods);
+    p.characters.questionSpaceCount = after - p.characters.commaSpaceCount - p.characters.periodSpaceCount;
+    p.characters.wordTokenCount = 100;
     return p;
 }
 
@@ -110,8 +110,8 @@ TEST(Spacing, spaceAfterMarksComparesTheSharesFollowedBySpace)
 TextProfile commas(std::int32_t tokens, std::int32_t commaCount)
 {
     TextProfile p;
-    p.wordTokenCount = tokens;
-    p.commaCount = commaCount;
+    p.characters.wordTokenCount = tokens;
+    p.characters.commaCount = commaCount;
     return p;
 }
 

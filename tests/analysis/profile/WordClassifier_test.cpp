@@ -11,8 +11,6 @@
 namespace quendry {
 namespace {
 
-using Counts = std::vector<std::int32_t>;
-
 // A small world of its own: a handful of dictionary words, names and emoticons.
 class WordClassifierTest : public testing::Test {
 protected:
@@ -179,15 +177,13 @@ TEST_F(WordClassifierTest, countsWordsWrittenWithoutLowercase)
 {
     classifyAll({"NASA", "OK", "NASA", "DON'T", "Nasa", "BLORF", "I", "DON\x92T", "ABC[", "THE"});
     // OK is too short; code 146 and '[' lie above 90, as lowercase letters do.
-    EXPECT_EQ(lists().capsWords, (StringList{"NASA", "DON'T", "BLORF", "THE"}));
-    EXPECT_EQ(lists().capsWordCounts, (Counts{2, 1, 1, 1}));
+    EXPECT_EQ(lists().capsWords, (CountedTexts{{"NASA", 2}, {"DON'T", 1}, {"BLORF", 1}, {"THE", 1}}));
 }
 
 TEST_F(WordClassifierTest, aNameCountsAsACapitalWordButTheWordAfterItDoesNot)
 {
     classifyAll({"MARY", "NASA", "NASA"});
-    EXPECT_EQ(lists().capsWords, (StringList{"MARY", "NASA"}));
-    EXPECT_EQ(lists().capsWordCounts, (Counts{1, 1}));
+    EXPECT_EQ(lists().capsWords, (CountedTexts{{"MARY", 1}, {"NASA", 1}}));
 }
 
 TEST_F(WordClassifierTest, anEmptyTokenChangesNothing)
@@ -205,7 +201,7 @@ TEST_F(WordClassifierTest, clearStartsAFreshText)
     m_classifier.clear();
     classifyAll({"blorf", "NASA"});
     EXPECT_EQ(lists().unknownWords, (StringList{"BLORF"}));
-    EXPECT_EQ(lists().capsWordCounts, (Counts{1}));
+    EXPECT_EQ(lists().capsWords, (CountedTexts{{"NASA", 1}}));
 }
 
 // With a name list holding "##", the empty token would be a name if it were looked up there.
@@ -229,8 +225,7 @@ TEST_F(WordClassifierTest, theCharacterPassLeavesTheTokenAfterANameAlone)
     EXPECT_EQ(profile.wordTokenCount, 7);
     EXPECT_EQ(lists().unknownWords, (StringList{"QUUX"}));
     EXPECT_EQ(lists().unrecognisedWordCount, 2); // BLORF, QUUX
-    EXPECT_EQ(lists().capsWords, (StringList{"NASA"}));
-    EXPECT_EQ(lists().capsWordCounts, (Counts{1}));
+    EXPECT_EQ(lists().capsWords, (CountedTexts{{"NASA", 1}}));
 }
 
 } // namespace

@@ -28,9 +28,9 @@ void expectCases(const Rule& rule, std::initializer_list<RuleCase> cases)
 TextProfile marks(std::int32_t exclamations, std::int32_t colons, std::int32_t semicolons)
 {
     TextProfile p;
-    p.exclamationCount = exclamations;
-    p.colonCount = colons;
-    p.semicolonCount = semicolons;
+    p.characters.exclamationCount = exclamations;
+    p.characters.colonCount = colons;
+    p.characters.semicolonCount = semicolons;
     return p;
 }
 
@@ -57,7 +57,7 @@ TEST(Rules, equalUseRulesRewardTheRarerUse)
 TextProfile sentences(std::int32_t words, std::int32_t sentenceCount)
 {
     TextProfile p;
-    p.wordCount = words;
+    p.characters.wordCount = words;
     p.sentenceCount = sentenceCount;
     return p;
 }
@@ -88,7 +88,7 @@ TEST(Rules, sentenceLengthComparesWordsPerSentence)
 TextProfile unknown(std::int32_t words, std::size_t unknownCount)
 {
     TextProfile p;
-    p.wordCount = words;
+    p.characters.wordCount = words;
     for (std::size_t i = 0; i < unknownCount; ++i)
         p.unknownWords.push_back("WORD" + std::to_string(i));
     return p;
@@ -114,8 +114,8 @@ TEST(Rules, unknownWordRateComparesWordsPerUnknownWord)
 TextProfile symbols(std::int32_t words, std::int32_t otherSymbols)
 {
     TextProfile p;
-    p.wordCount = words;
-    p.otherSymbolCount = otherSymbols;
+    p.characters.wordCount = words;
+    p.characters.otherSymbolCount = otherSymbols;
     return p;
 }
 
@@ -136,7 +136,7 @@ TEST(Rules, otherSymbolRateComparesWordsPerSymbol)
 TextProfile emoticons(std::int32_t tokens, std::int32_t emoticonCount)
 {
     TextProfile p;
-    p.wordTokenCount = tokens;
+    p.characters.wordTokenCount = tokens;
     p.emoticonCount = emoticonCount;
     return p;
 }
@@ -157,10 +157,9 @@ TEST(Rules, emoticonRateComparesWordTokensPerEmoticon)
 TextProfile caps(std::int32_t tokens, std::size_t capsCount)
 {
     TextProfile p;
-    p.wordTokenCount = tokens;
+    p.characters.wordTokenCount = tokens;
     for (std::size_t i = 0; i < capsCount; ++i) {
-        p.capsWords.push_back("CAPS" + std::to_string(i));
-        p.capsWordCounts.push_back(1);
+        p.capsWords.push_back({"CAPS" + std::to_string(i), 1});
     }
     return p;
 }
@@ -181,7 +180,7 @@ TEST(Rules, capsWordRateComparesWordTokensPerCapitalWord)
 TextProfile starts(std::int32_t tokens, std::int32_t lowercaseStarts, std::int32_t phrases)
 {
     TextProfile p;
-    p.wordTokenCount = tokens;
+    p.characters.wordTokenCount = tokens;
     p.lowercaseSentenceStarts = lowercaseStarts;
     p.phraseCount = phrases;
     return p;
@@ -209,12 +208,11 @@ TEST(Rules, oneSidedRulesPenaliseAHabitOnlyOneTextShows)
     });
 }
 
-TextProfile withRuns(std::int32_t words, StringList runs, std::vector<std::int32_t> counts)
+TextProfile withRuns(std::int32_t words, CountedTexts runs)
 {
     TextProfile p;
-    p.wordCount = words;
-    p.symbolRuns = std::move(runs);
-    p.symbolRunCounts = std::move(counts);
+    p.characters.wordCount = words;
+    p.characters.symbolRuns = std::move(runs);
     indexProfile(p);
     return p;
 }
@@ -222,14 +220,14 @@ TextProfile withRuns(std::int32_t words, StringList runs, std::vector<std::int32
 TEST(Rules, unsharedSymbolRunsArePenalisedRunByRun)
 {
     expectCases(unsharedSymbolRunPoints, {
-        {"?! four times in 100 words, never in the other", withRuns(100, {"?!"}, {4}), withRuns(100, {}, {}), -20},
-        {"used twice", withRuns(100, {"?!"}, {2}), withRuns(100, {}, {}), 0},
-        {"present in both", withRuns(100, {"?!"}, {40}), withRuns(100, {"..", "?!"}, {1, 1}), 0},
-        {"the second text's run, with its word count", withRuns(100, {"..."}, {1}),
-            withRuns(30, {"!!"}, {3}), -35},
-        {"two runs in both directions", withRuns(60, {"!!", "..."}, {3, 10}), withRuns(60, {"??"}, {5}),
+        {"?! four times in 100 words, never in the other", withRuns(100, {{"?!", 4}}), withRuns(100, {}), -20},
+        {"used twice", withRuns(100, {{"?!", 2}}), withRuns(100, {}), 0},
+        {"present in both", withRuns(100, {{"?!", 40}}), withRuns(100, {{"..", 1}, {"?!", 1}}), 0},
+        {"the second text's run, with its word count", withRuns(100, {{"...", 1}}),
+            withRuns(30, {{"!!", 3}}), -35},
+        {"two runs in both directions", withRuns(60, {{"!!", 3}, {"...", 10}}), withRuns(60, {{"??", 5}}),
             -20 - 40 - 25},
-        {"another run does not match", withRuns(100, {"!!!"}, {4}), withRuns(100, {"!!"}, {1}), -20},
+        {"another run does not match", withRuns(100, {{"!!!", 4}}), withRuns(100, {{"!!", 1}}), -20},
     });
 }
 
@@ -264,7 +262,7 @@ TEST(Rules, plainCharsetRewardsTextsOfLettersDigitsAndPlainMarks)
 TextProfile specials(StringList chars)
 {
     TextProfile p;
-    p.specialChars = std::move(chars);
+    p.characters.specialChars = std::move(chars);
     return p;
 }
 
@@ -285,7 +283,7 @@ TEST(Rules, specialCharactersRewardTwoTextsThatUseThem)
 TextProfile lowercaseI(bool flag)
 {
     TextProfile p;
-    p.lowercaseIFlag = flag;
+    p.characters.lowercaseIFlag = flag;
     return p;
 }
 

@@ -84,8 +84,9 @@ Comparison ComparisonReportTest::compare(const QString& first, const QString& se
 void ComparisonReportTest::holdsWhatTheComparisonFound()
 {
     const Comparison comparison = compare(m_anna1, m_ben);
-    const ComparisonReport report({QStringLiteral("Anna's first letter"), m_anna1, comparison.first.wordCount},
-        {QString(), m_ben, comparison.second.wordCount}, comparison, secondDate, QStringLiteral("1.2.3"));
+    const int firstWords = comparison.first.characters.wordCount;
+    const ComparisonReport report({QStringLiteral("Anna's first letter"), m_anna1, firstWords},
+        {QString(), m_ben, comparison.second.characters.wordCount}, comparison, secondDate, QStringLiteral("1.2.3"));
     const QString html = report.html();
 
     QVERIFY(html.contains(QStringLiteral("Made on 2027-11-20 at 17:05 (UTC+13:45) by Quendry 1.2.3.")));
@@ -94,8 +95,8 @@ void ComparisonReportTest::holdsWhatTheComparisonFound()
     QVERIFY(html.contains(QStringLiteral("<td>\u201Chey Ruth!! sorry its taken me ages to \u2026\u201D</td>")));
     QVERIFY(html.contains(QStringLiteral(">%1</td><td align=\"right\">%2</td></tr>")
                               .arg(ComparisonReport::characterCount(m_ben))
-                              .arg(comparison.second.wordCount)));
-    QVERIFY(comparison.first.wordCount > 200);
+                              .arg(comparison.second.characters.wordCount)));
+    QVERIFY(firstWords > 200);
     QVERIFY(html.contains(QStringLiteral("What the percentage means")));
 }
 
@@ -167,10 +168,10 @@ void ComparisonReportTest::sameTextsGiveTheSameReportButTheDate()
 {
     const Comparison once = compare(m_anna1, m_anna2);
     const Comparison again = compare(m_anna1, m_anna2);
-    const ComparisonReport first({QString(), m_anna1, once.first.wordCount},
-        {QString(), m_anna2, once.second.wordCount}, once, firstDate, QStringLiteral("1.0"));
-    const ComparisonReport second({QString(), m_anna1, again.first.wordCount},
-        {QString(), m_anna2, again.second.wordCount}, again, secondDate, QStringLiteral("1.0"));
+    const ComparisonReport first({QString(), m_anna1, once.first.characters.wordCount},
+        {QString(), m_anna2, once.second.characters.wordCount}, once, firstDate, QStringLiteral("1.0"));
+    const ComparisonReport second({QString(), m_anna1, again.first.characters.wordCount},
+        {QString(), m_anna2, again.second.characters.wordCount}, again, secondDate, QStringLiteral("1.0"));
 
     QVERIFY(first.madeLine() != second.madeLine());
     QString firstHtml = first.html();
