@@ -47,8 +47,10 @@ public:
     Analyzer(Analyzer&&) noexcept;
     Analyzer& operator=(Analyzer&&) noexcept;
 
-    // Everything about one text that does not depend on the other text: its counts, word lists and
-    // indexes, or why it is refused (too small, or too few English words). A listener hears
+    // Everything about one text that does not depend on the other text: the character pass's counts
+    // and symbol runs, the other passes' values, its word lists and the indexes a comparison reads
+    // (see TextProfile). A text too small or with too few English words is refused: its profile
+    // says why and holds only what the passes before the check found. A listener hears
     // started(length + 5), normalised(), one step per character of the character pass, and the
     // fixed steps, then filled().
     TextProfile profile(std::string_view text, const Dictionary& dictionary,

@@ -75,6 +75,19 @@ TEST(Analyzer, comparedProfilesGiveTheTwoTextOutcome)
     }
 }
 
+// A refused profile keeps what the character pass and the classifier found, so that a caller can
+// tell how many words the text has, and nothing of the passes after the check.
+TEST(Analyzer, aRefusedProfileHoldsOnlyWhatCameBeforeTheCheck)
+{
+    const TextProfile refused = testAnalyzer().profile("one!! two three FOUR five", testDictionary());
+    EXPECT_EQ(refused.refusal, TextRefusal::TooSmall);
+    EXPECT_EQ(refused.characters.wordCount, 5);
+    EXPECT_EQ(refused.characters.symbolRuns, (CountedTexts{{"!!", 1}}));
+    EXPECT_EQ(refused.capsWords, (CountedTexts{{"FOUR", 1}}));
+    EXPECT_TRUE(refused.symbolRunOrder.empty());
+    EXPECT_TRUE(refused.repeatedMarks.empty());
+}
+
 TEST(Analyzer, mapsEachTextsRefusalToItsPlaceInTheOrderOfTheChecks)
 {
     const struct {
