@@ -11,11 +11,12 @@ std::vector<MarkTotal> repeatedMarkTotals(const CountedTexts& runs)
 {
     std::array<std::int64_t, 256> totals{};
     std::array<bool, 256> present{};
-    for (const auto& [run, count] : runs) {
-        if (run.empty() || std::any_of(run.begin(), run.end(), [&](char c) { return c != run.front(); }))
+    for (const CountedText& run : runs) {
+        const std::string& text = run.text;
+        if (text.empty() || std::any_of(text.begin(), text.end(), [&](char c) { return c != text.front(); }))
             continue;
-        const unsigned char mark = code(run.front());
-        totals[mark] += count;
+        const unsigned char mark = code(text.front());
+        totals[mark] += run.count;
         present[mark] = true;
     }
     std::vector<MarkTotal> result;

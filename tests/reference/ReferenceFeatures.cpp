@@ -312,15 +312,16 @@ std::int32_t loneSymbolPoints(std::string_view firstText, std::string_view secon
 std::int32_t compareRepeatedMarks(const CountedTexts& firstRuns, const CountedTexts& secondRuns)
 {
     const auto totals = [](const CountedTexts& runs, StringList& chars, std::vector<std::int32_t>& sums) {
-        for (const auto& [run, count] : runs) {
+        for (const CountedText& entry : runs) {
+            const std::string& run = entry.text;
             if (run.empty() || !std::all_of(run.begin(), run.end(), [&](char c) { return c == run[0]; }))
                 continue;
             const std::string key(1, run[0]);
             if (const auto index = indexOfExact(chars, key)) {
-                sums[*index] += count;
+                sums[*index] += entry.count;
             } else {
                 chars.push_back(key);
-                sums.push_back(count);
+                sums.push_back(entry.count);
             }
         }
     };
