@@ -52,7 +52,7 @@ struct TextProfile {
     std::vector<std::uint32_t> unknownWordOrder; // positions in unknownWords, in the order of the words
     std::vector<std::uint32_t> capsWordOrder;    // positions in capsWords, likewise
     std::vector<std::uint32_t> symbolRunOrder;   // positions in characters.symbolRuns, likewise
-    std::int32_t symbolRunPenaltyTotal = 0;      // the penalties of all runs were none of them shared
+    std::int32_t symbolRunPenaltyTotal = 0;      // every run's penalty, as if the other text shared none
     std::vector<MarkTotal> repeatedMarks;
     std::vector<LoneSymbol> loneSymbols;
     HyphenSpacing hyphenSpacing;
