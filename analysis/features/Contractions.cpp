@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 namespace quendry {
@@ -118,46 +117,50 @@ ContractionFormTable::ContractionFormTable()
         std::uint64_t sequence = ids.size();
         for (auto id = ids.rbegin(); id != ids.rend(); ++id)
             sequence = sequence * 256 + static_cast<std::uint64_t>(*id);
-        m_formOfSequence.emplace(sequence, static_cast<std::int32_t>(forms.size()));
+        std::size_t i = formIndexOf(sequence);
+        while (m_tables.forms[i].form >= 0)
+            i = (i + 1) & (formSlotCount - 1);
+        m_tables.forms[i] = {sequence, static_cast<std::int32_t>(forms.size())};
         forms.push_back(upper);
         return static_cast<std::uint8_t>(forms.size() - 1);
     };
     for (std::size_t row = 0; row < pairs.size(); ++row) {
-        m_rowSlots[row][0] = slotOfForm(pairs[row].contracted);
-        m_rowSlots[row][1] = slotOfForm(pairs[row].full);
+        m_tables.rowSlots[row][0] = slotOfForm(pairs[row].contracted);
+        m_tables.rowSlots[row][1] = slotOfForm(pairs[row].full);
     }
-    m_formCount = forms.size();
+    m_tables.formCount = forms.size();
     for (std::size_t id = 0; id < words.size(); ++id) {
         const std::string& word = words[id];
         const PackedWord key = PackedWord::of(word);
-        std::size_t i = indexOf(key);
-        while (m_slots[i].id >= 0)
-            i = (i + 1) & (m_slots.size() - 1);
-        m_slots[i] = {key, static_cast<std::int32_t>(id)};
+        std::size_t i = wordIndexOf(key);
+        while (m_tables.words[i].id >= 0)
+            i = (i + 1) & (wordSlotCount - 1);
+        m_tables.words[i] = {key, static_cast<std::int32_t>(id)};
         const auto first = code(word.front());
         if (first < 'A' || first > 'Z')
-            m_otherFirst = true;
+            m_tables.otherFirst = true;
         else
-            m_firstLetters[word.size()] |= 1u << (first - 'A');
+            m_tables.firstLetters[word.size()] |= 1u << (first - 'A');
     }
 }
 
 bool ContractionFormTable::mayBeWordOfAForm(std::string_view word) const
 {
-    if (word.size() >= m_firstLetters.size())
+    if (word.size() >= m_tables.firstLetters.size())
         return false;
     const auto first = code(toUpperAscii(word.front()));
-    return first < 'A' || first > 'Z' ? m_otherFirst : (m_firstLetters[word.size()] & (1u << (first - 'A'))) != 0;
+    return first < 'A' || first > 'Z' ? m_tables.otherFirst
+                                      : (m_tables.firstLetters[word.size()] & (1u << (first - 'A'))) != 0;
 }
 
 std::int32_t ContractionFormTable::idOf(std::string_view upperWord) const
 {
     const PackedWord key = PackedWord::of(upperWord);
-    for (std::size_t i = indexOf(key);; i = (i + 1) & (m_slots.size() - 1)) {
-        if (m_slots[i].id < 0)
+    for (std::size_t i = wordIndexOf(key);; i = (i + 1) & (wordSlotCount - 1)) {
+        if (m_tables.words[i].id < 0)
             return -1;
-        if (m_slots[i].key == key)
-            return m_slots[i].id;
+        if (m_tables.words[i].key == key)
+            return m_tables.words[i].id;
     }
 }
 
@@ -169,8 +172,13 @@ std::int32_t ContractionFormTable::formEndingWith(const std::array<std::int32_t,
             return -1;
         sequence = sequence * 256 + static_cast<std::uint64_t>(recent[k]);
     }
-    const auto found = m_formOfSequence.find(sequence);
-    return found == m_formOfSequence.end() ? -1 : found->second;
+    for (std::size_t i = formIndexOf(sequence);; i = (i + 1) & (formSlotCount - 1)) {
+        const FormSlot& slot = m_tables.forms[i];
+        if (slot.form < 0)
+            return -1;
+        if (slot.sequence == sequence)
+            return slot.form;
+    }
 }
 
 std::int32_t ContractionForms::of(std::string_view form) const

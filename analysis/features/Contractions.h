@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace quendry {
@@ -39,16 +38,49 @@ struct ContractionTally {
 
 // The forms of the table as sequences of words, prepared once: each distinct word of a form has an
 // id, each distinct form a slot. Words are found packed in a small table probed linearly: no
-// form's word is longer than a packed word holds.
+// form's word is longer than a packed word holds. The table depends on nothing but the rows above,
+// so the program carries it prepared (builtIn()); the constructor builds it from the rows.
 class ContractionFormTable {
 public:
     static constexpr std::size_t mostWords = 4; // per form
+    static constexpr std::size_t wordSlotCount = 256; // powers of two
+    static constexpr std::size_t formSlotCount = 256;
+
+    struct WordSlot {
+        PackedWord key;
+        std::int32_t id = -1; // -1: unused
+        bool operator==(const WordSlot&) const = default;
+    };
+    struct FormSlot {
+        std::uint64_t sequence = 0; // the word ids read back from the latest word; 0: unused
+        std::int32_t form = -1;
+        bool operator==(const FormSlot&) const = default;
+    };
+    // Everything the table holds, as plain data that can be compiled into the program.
+    struct Tables {
+        std::size_t formCount = 0;
+        // The slots of each row's contracted and full form.
+        std::array<std::array<std::uint8_t, 2>, contractionPairCount> rowSlots{};
+        std::array<WordSlot, wordSlotCount> words{};
+        // The forms by their sequence of word ids, probed linearly.
+        std::array<FormSlot, formSlotCount> forms{};
+        // For each length, the first letters of the forms' words.
+        std::array<std::uint32_t, PackedWord::capacity + 1> firstLetters{};
+        bool otherFirst = false; // some word of a form starts with an apostrophe
+        bool operator==(const Tables&) const = default;
+    };
 
     ContractionFormTable();
+    explicit constexpr ContractionFormTable(const Tables& tables)
+        : m_tables(tables)
+    {
+    }
+    // The table prepared when the program was built, the same as the constructor builds.
+    static const ContractionFormTable& builtIn();
 
-    std::size_t formCount() const { return m_formCount; }
-    // The slots of each row's contracted and full form.
-    const std::array<std::array<std::uint8_t, 2>, contractionPairCount>& rowSlots() const { return m_rowSlots; }
+    std::size_t formCount() const { return m_tables.formCount; }
+    const std::array<std::array<std::uint8_t, 2>, contractionPairCount>& rowSlots() const { return m_tables.rowSlots; }
+    const Tables& tables() const { return m_tables; }
 
     // Most words of a text are in no form; a word's length and first letter (any case) rule out
     // nearly all of those before any look-up.
@@ -59,21 +91,16 @@ public:
     std::int32_t formEndingWith(const std::array<std::int32_t, mostWords>& recent, std::size_t length) const;
 
 private:
-    struct Slot {
-        PackedWord key;
-        std::int32_t id = -1;
-    };
-    std::size_t indexOf(const PackedWord& key) const
+    static std::size_t wordIndexOf(const PackedWord& key)
     {
-        return static_cast<std::size_t>(key.hash() >> 40) & (m_slots.size() - 1);
+        return static_cast<std::size_t>(key.hash() >> 40) & (wordSlotCount - 1);
+    }
+    static std::size_t formIndexOf(std::uint64_t sequence)
+    {
+        return static_cast<std::size_t>((sequence * 0x9E3779B97F4A7C15ull) >> 56) & (formSlotCount - 1);
     }
 
-    std::size_t m_formCount = 0;
-    std::array<std::array<std::uint8_t, 2>, contractionPairCount> m_rowSlots{};
-    std::unordered_map<std::uint64_t, std::int32_t> m_formOfSequence;
-    std::array<Slot, 256> m_slots{};
-    std::array<std::uint32_t, PackedWord::capacity + 1> m_firstLetters{}; // for each length, the first letters of the forms' words
-    bool m_otherFirst = false; // some word of a form starts with an apostrophe
+    Tables m_tables;
 };
 
 // How often a text uses the contracted and the full form of each row of the table.

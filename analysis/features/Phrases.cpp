@@ -170,7 +170,7 @@ CollapsedText collapsedPhraseText(std::string_view text)
 // already halved to one space; and where an occurrence stands between spaces, and where the next
 // space after it is, is the same in every version. One scan therefore runs the search of every
 // phrase in every version side by side, and the entries then take their version's results.
-std::int32_t countInCollapsedText(std::string_view phraseText, const std::vector<std::string>& entries, const PatternMatcher& matcher)
+std::int32_t countInCollapsedText(std::string_view phraseText, std::span<const std::string_view> entries, const PatternMatcher& matcher)
 {
     const CollapsedText collapsed = collapsedPhraseText(phraseText);
     const std::string& text = collapsed.text;
@@ -211,12 +211,22 @@ PhrasePatterns::PhrasePatterns(const StringList& phrases)
         std::string entry = preparedPhraseEntry(phrase);
         if (entry.empty())
             continue;
-        m_entries.push_back(std::move(entry));
+        m_entryTexts.push_back(std::move(entry));
     }
+    m_entryViews.assign(m_entryTexts.begin(), m_entryTexts.end());
+    m_entries = m_entryViews;
     if (!m_entries.empty())
         m_matcher.emplace(m_entries);
     m_entriesHaveSpacePairs = std::any_of(m_entries.begin(), m_entries.end(),
-        [](const std::string& entry) { return entry.find("  ") != std::string::npos; });
+        [](std::string_view entry) { return entry.find("  ") != std::string_view::npos; });
+}
+
+PhrasePatterns::PhrasePatterns(const PatternSetTables& entries, bool entriesHaveSpacePairs)
+    : m_entries(entries.patterns)
+    , m_entriesHaveSpacePairs(entriesHaveSpacePairs)
+{
+    if (!m_entries.empty())
+        m_matcher.emplace(entries.automaton);
 }
 
 std::int32_t countPhrases(std::string_view text, const StringList& phrases)
@@ -228,7 +238,7 @@ std::int32_t countPhrases(std::string_view text, const PhrasePatterns& phrases)
 {
     if (!phrases.matcher())
         return 0;
-    const std::vector<std::string>& entries = phrases.entries();
+    const std::span<const std::string_view> entries = phrases.entries();
     const PatternMatcher& matcher = *phrases.matcher();
 
     // Every rejected occurrence halves the text's space runs once more. Each entry searches the

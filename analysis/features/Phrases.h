@@ -4,6 +4,9 @@
 #include "analysis/run/TextProfile.h"
 
 #include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
 
 namespace quendry {
 
@@ -12,13 +15,18 @@ namespace quendry {
 class PhrasePatterns {
 public:
     explicit PhrasePatterns(const StringList& phrases);
+    // Runs over entries and an automaton prepared before, which must outlive this value (the
+    // constant tables built into the program).
+    PhrasePatterns(const PatternSetTables& entries, bool entriesHaveSpacePairs);
 
-    const std::vector<std::string>& entries() const { return m_entries; }
+    std::span<const std::string_view> entries() const { return m_entries; }
     const PatternMatcher* matcher() const { return m_matcher ? &*m_matcher : nullptr; }
     bool entriesHaveSpacePairs() const { return m_entriesHaveSpacePairs; }
 
 private:
-    std::vector<std::string> m_entries;
+    std::vector<std::string> m_entryTexts; // what m_entries views, when this value prepared them
+    std::vector<std::string_view> m_entryViews;
+    std::span<const std::string_view> m_entries;
     std::optional<PatternMatcher> m_matcher; // none for no entries
     bool m_entriesHaveSpacePairs = false;
 };

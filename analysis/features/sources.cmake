@@ -1,4 +1,4 @@
-target_sources(quendry_analysis PRIVATE
+target_sources(quendry_analysis_parts PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Contractions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Habits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Phrases.cpp

@@ -25,7 +25,27 @@ add_custom_command(
   VERBATIM
 )
 
-target_sources(quendry_analysis PRIVATE
+target_sources(quendry_analysis_parts PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ReferenceLists.cpp
   ${quendry_stored_lists_cpp}
 )
+
+# The built-in lists prepared at build time: quendry_prepare_tables prepares them with the engine's
+# own code (it links the parts, StoredLists.cpp included) and writes the tables it built as constant
+# data. An edited list file rebuilds StoredLists.cpp, so the parts, so the program, which then
+# writes the tables again; as does an edit of any preparing code. The program is a host tool run
+# during the build, never installed, and is built as plain C++ whatever the fuzzing options.
+add_executable(quendry_prepare_tables ${CMAKE_CURRENT_LIST_DIR}/PrepareTables.cpp)
+quendry_target_defaults(quendry_prepare_tables)
+target_link_libraries(quendry_prepare_tables PRIVATE quendry_analysis_parts)
+set_target_properties(quendry_prepare_tables PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+
+set(quendry_built_in_tables_cpp ${CMAKE_CURRENT_BINARY_DIR}/BuiltInTables.cpp)
+add_custom_command(
+  OUTPUT ${quendry_built_in_tables_cpp}
+  COMMAND quendry_prepare_tables ${quendry_built_in_tables_cpp}
+  DEPENDS quendry_prepare_tables
+  COMMENT "Preparing the built-in reference lists' tables"
+  VERBATIM
+)
+target_sources(quendry_analysis PRIVATE ${quendry_built_in_tables_cpp})

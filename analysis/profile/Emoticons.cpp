@@ -124,12 +124,12 @@ struct Extent {
 // Where each pattern occurs in the text. When no pattern starts with a letter or a digit, the
 // places where one can start are rare, and a walk down the patterns' trie from each of them is
 // cheaper than a pass of the automaton over the whole text.
-std::vector<Extent> occurrences(const PatternMatcher& matcher, const std::vector<std::string>& patterns, std::string_view text)
+std::vector<Extent> occurrences(const PatternMatcher& matcher, std::span<const std::string_view> patterns, std::string_view text)
 {
     std::vector<Extent> extents(matcher.patternCount());
     std::array<bool, 256> startsAPattern{};
     bool rareStarts = true;
-    for (const std::string& pattern : patterns) {
+    for (const std::string_view pattern : patterns) {
         startsAPattern[code(pattern.front())] = true;
         rareStarts = rareStarts && !isLetter(pattern.front()) && !isDigit(pattern.front());
     }
@@ -151,11 +151,11 @@ std::int32_t deleteEach(std::string& text, const EmoticonPatterns::Set& set, std
 {
     if (!set.matcher)
         return 0;
-    const std::vector<std::string>& patterns = set.patterns;
+    const std::span<const std::string_view> patterns = set.patterns;
     const PatternMatcher* matcher = &*set.matcher;
     std::vector<Extent> extents = occurrences(*matcher, patterns, text);
     std::size_t longest = 0;
-    for (const std::string& pattern : patterns)
+    for (const std::string_view pattern : patterns)
         longest = std::max(longest, pattern.size());
     const std::array<std::size_t, 256> uses = characterUses(text);
     std::int32_t count = 0;
@@ -194,18 +194,31 @@ EmoticonPatterns::EmoticonPatterns(const StringList& emoticons, const StringList
     // would also be found inside words such as "book". An empty item would match everywhere.
     for (const std::string& emoticon : emoticons)
         if (emoticon != "ok" && !emoticon.empty())
-            m_groups.patterns.push_back(emoticon);
+            m_texts.push_back(emoticon);
+    const std::size_t groupCount = m_texts.size();
     // An emoticon word counts only straight after a sentence mark; the mark stays, so that the
     // sentence still ends there.
     for (const std::string& word : emoticonWords) {
         if (word.empty())
             continue;
         for (const std::string_view prefix : markPrefixes)
-            m_wordsAfterMarks.patterns.push_back(std::string(prefix) + word);
+            m_texts.push_back(std::string(prefix) + word);
     }
+    m_views.assign(m_texts.begin(), m_texts.end());
+    m_groups.patterns = std::span<const std::string_view>(m_views).first(groupCount);
+    m_wordsAfterMarks.patterns = std::span<const std::string_view>(m_views).subspan(groupCount);
     for (Set* set : {&m_groups, &m_wordsAfterMarks})
         if (!set->patterns.empty())
             set->matcher.emplace(set->patterns);
+}
+
+EmoticonPatterns::EmoticonPatterns(const PatternSetTables& groups, const PatternSetTables& wordsAfterMarks)
+{
+    for (const auto& [set, tables] : {std::pair{&m_groups, &groups}, std::pair{&m_wordsAfterMarks, &wordsAfterMarks}}) {
+        set->patterns = tables->patterns;
+        if (!set->patterns.empty())
+            set->matcher.emplace(tables->automaton);
+    }
 }
 
 std::int32_t countEmoticons(std::string& text, std::int32_t okCount, const EmoticonPatterns& patterns)

@@ -5,6 +5,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
 
 namespace quendry {
 
@@ -13,15 +16,21 @@ namespace quendry {
 class EmoticonPatterns {
 public:
     EmoticonPatterns(const StringList& emoticons, const StringList& emoticonWords);
+    // Runs over patterns and automata prepared before, which must outlive this value (the
+    // constant tables built into the program).
+    EmoticonPatterns(const PatternSetTables& groups, const PatternSetTables& wordsAfterMarks);
 
     struct Set {
-        std::vector<std::string> patterns;
+        std::span<const std::string_view> patterns;
         std::optional<PatternMatcher> matcher; // none for no patterns
     };
     const Set& groups() const { return m_groups; }
     const Set& wordsAfterMarks() const { return m_wordsAfterMarks; }
 
 private:
+    // The patterns the sets view, when this value prepared them itself.
+    std::vector<std::string> m_texts;
+    std::vector<std::string_view> m_views;
     Set m_groups;
     Set m_wordsAfterMarks;
 };

@@ -5,20 +5,23 @@
 
 namespace quendry {
 
-PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
+PatternMatcher::PatternMatcher(std::span<const std::string_view> patterns)
 {
-    for (const std::string& pattern : patterns)
+    m_classOf.assign(256, 0);
+    std::size_t classCount = 1;
+    for (const std::string_view pattern : patterns)
         for (const char c : pattern) {
             std::uint32_t& byteClass = m_classOf[static_cast<unsigned char>(c)];
             if (byteClass == 0)
-                byteClass = static_cast<std::uint32_t>(m_classCount++);
+                byteClass = static_cast<std::uint32_t>(classCount++);
         }
 
     // Rows of a power-of-two width are found by a shift, which keeps the scan's chain of
     // dependent steps short.
-    while ((std::size_t{1} << m_classShift) < m_classCount)
-        ++m_classShift;
-    m_classCount = std::size_t{1} << m_classShift;
+    std::size_t classShift = 0;
+    while ((std::size_t{1} << classShift) < classCount)
+        ++classShift;
+    classCount = std::size_t{1} << classShift;
 
     // The patterns in the order of their text, equal ones by their index: each pattern then
     // shares with the one before it exactly the prefix the trie already holds along the last
@@ -42,10 +45,10 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
     std::vector<TrieNode> trie(1);
     m_idOf.assign(patterns.size(), 0);
     std::vector<std::uint32_t> path{0}; // the nodes along the previous pattern
-    const std::string* previous = nullptr;
+    const std::string_view* previous = nullptr;
     std::uint32_t previousIndex = 0;
     for (const std::uint32_t index : sorted) {
-        const std::string& pattern = patterns[index];
+        const std::string_view pattern = patterns[index];
         if (previous && *previous == pattern) {
             m_idOf[index] = previousIndex;
             continue;
@@ -69,14 +72,15 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
         }
         trie[path.back()].terminal = static_cast<std::int32_t>(index);
         m_idOf[index] = index;
-        previous = &pattern;
+        previous = &patterns[index];
         previousIndex = index;
     }
 
     m_lengths.resize(patterns.size());
+    std::size_t longest = 0;
     for (std::size_t index = 0; index < patterns.size(); ++index) {
-        m_lengths[index] = patterns[index].size();
-        m_longest = std::max(m_longest, m_lengths[index]);
+        m_lengths[index] = static_cast<std::uint32_t>(patterns[index].size());
+        longest = std::max(longest, patterns[index].size());
     }
 
     // The automaton as a table, built breadth-first, so that a node's failure is complete before
@@ -96,16 +100,16 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
                 numberOf[static_cast<std::size_t>(child)] = static_cast<std::uint32_t>(order.size());
                 order.push_back(static_cast<std::uint32_t>(child));
             }
-        table.assign(nodes << m_classShift, 0);
+        table.assign(nodes << classShift, 0);
         m_output.assign(nodes, -1);
         m_outputNext.assign(nodes, 0);
         m_pattern.assign(nodes, 0);
         m_depth.assign(nodes, 0);
         const auto mask = static_cast<Entry>(~flag);
         for (std::size_t k = 0; k < nodes; ++k) {
-            Entry* row = table.data() + (k << m_classShift);
+            Entry* row = table.data() + (k << classShift);
             if (k > 0)
-                std::copy_n(table.data() + (std::size_t{m_outputNext[k]} << m_classShift), m_classCount, row);
+                std::copy_n(table.data() + (std::size_t{m_outputNext[k]} << classShift), classCount, row);
             for (std::int32_t child = trie[order[k]].firstChild; child >= 0;
                  child = trie[static_cast<std::size_t>(child)].nextSibling) {
                 const TrieNode& node = trie[static_cast<std::size_t>(child)];
@@ -127,6 +131,9 @@ PatternMatcher::PatternMatcher(const std::vector<std::string>& patterns)
         build(m_next16, std::uint16_t{0x8000});
     else
         build(m_next, hasOutput);
+
+    m_tables = PatternTables{m_classOf, classShift, m_next16, m_next, m_output, m_outputNext, m_pattern, m_depth,
+        m_lengths, longest, m_idOf};
 }
 
 } // namespace quendry

@@ -1,4 +1,4 @@
-target_sources(quendry_analysis PRIVATE
+target_sources(quendry_analysis_parts PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Characters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CharacterProfile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dictionary.cpp

@@ -4,6 +4,7 @@
 #include "analysis/features/Habits.h"
 #include "analysis/features/Phrases.h"
 #include "analysis/features/Spacing.h"
+#include "analysis/lists/BuiltInTables.h"
 #include "analysis/profile/CharacterProfile.h"
 #include "analysis/profile/Emoticons.h"
 #include "analysis/profile/Normaliser.h"
@@ -19,20 +20,32 @@
 
 namespace quendry {
 
-// Everything an analyzer prepares once from its lists.
+// Everything an analyzer prepares once from its lists: prepared now from lists given, or the
+// tables prepared when the program was built for the lists built into it.
 class PreparedLists {
 public:
-    explicit PreparedLists(ReferenceLists lists)
-        : reference(std::move(lists))
-        , emoticons(reference.lists.emoticons, reference.lists.emoticonWords)
-        , phrases(reference.lists.phrases)
+    explicit PreparedLists(const ReferenceLists& lists)
+        : emoticonList(lists.emoticons)
+        , names(nameDictionary(lists.names))
+        , emoticons(lists.emoticons, lists.emoticonWords)
+        , phrases(lists.phrases)
     {
     }
 
-    ReferenceData reference;
+    explicit PreparedLists(const BuiltInTables& tables)
+        : emoticonList(tables.emoticons.begin(), tables.emoticons.end())
+        , names(tables.names)
+        , emoticons(tables.emoticonGroups, tables.emoticonWordsAfterMarks)
+        , phrases(tables.phrases, tables.phrasesHaveSpacePairs)
+    {
+    }
+
+    StringList emoticonList; // no emoticon counts as an unknown word
+    Dictionary names;        // the name list, looked up as '#' + NAME + '#'
     EmoticonPatterns emoticons;
     PhrasePatterns phrases;
-    ContractionFormTable contractionForms;
+    // Depends on no list.
+    const ContractionFormTable& contractionForms = ContractionFormTable::builtIn();
 };
 
 namespace {
@@ -49,7 +62,6 @@ int clampedLength(std::size_t length)
 TextProfile finishProfile(NormalisedText normalised, const PreparedLists& prepared, const Dictionary& dictionary,
     ProgressListener& progress)
 {
-    const ReferenceLists& lists = prepared.reference.lists;
     TextProfile profile;
     // Emoticons are counted on the text as written, before the quotes are folded, so that
     // emoticons made with typographic quotes are still found.
@@ -59,7 +71,7 @@ TextProfile finishProfile(NormalisedText normalised, const PreparedLists& prepar
     const std::string& text = profile.text;
     profile.sentenceCount = countSentences(text);
 
-    WordClassifier classifier(dictionary, prepared.reference.names, lists.emoticons);
+    WordClassifier classifier(dictionary, prepared.names, prepared.emoticonList);
     // The contraction forms are counted on the character pass's word tokens, which are the
     // runs of letters and apostrophes of the text without its line feeds.
     ContractionCounter contractions(prepared.contractionForms);
@@ -103,12 +115,12 @@ std::optional<RefusalReason> refusalOf(const TextProfile& profile, bool isFirst)
 } // namespace
 
 Analyzer::Analyzer()
-    : Analyzer(builtInReferenceLists())
+    : m_prepared(std::make_unique<const PreparedLists>(builtInTables()))
 {
 }
 
 Analyzer::Analyzer(ReferenceLists lists)
-    : m_prepared(std::make_unique<const PreparedLists>(std::move(lists)))
+    : m_prepared(std::make_unique<const PreparedLists>(lists))
 {
 }
 

@@ -20,17 +20,6 @@
 namespace quendry {
 namespace {
 
-Dictionary nameDictionary(const StringList& names)
-{
-    std::string text;
-    for (const std::string& name : names) {
-        if (!text.empty())
-            text += "\r\n";
-        text += name;
-    }
-    return Dictionary::fromText(trimmed(text));
-}
-
 int clampedLength(std::size_t length)
 {
     return static_cast<int>(std::min<std::size_t>(length, std::numeric_limits<int>::max() / 4));
@@ -65,6 +54,17 @@ std::variant<TextProfile, RefusalReason> profileText(const std::string& text, bo
 }
 
 } // namespace
+
+Dictionary nameDictionary(const StringList& names)
+{
+    std::string text;
+    for (const std::string& name : names) {
+        if (!text.empty())
+            text += "\r\n";
+        text += name;
+    }
+    return Dictionary::fromText(trimmed(text));
+}
 
 ReferenceData::ReferenceData(ReferenceLists referenceLists)
     : lists(std::move(referenceLists))

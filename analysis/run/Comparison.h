@@ -12,6 +12,9 @@ namespace quendry {
 
 class ProgressListener;
 
+// The dictionary of the name list: the names joined with CR LF and trimmed, each framed by '#'.
+Dictionary nameDictionary(const StringList& names);
+
 // The reference data a comparison consults besides the dictionary.
 struct ReferenceData {
     ReferenceLists lists;
