@@ -18,8 +18,8 @@ struct ReferenceLists {
 // any duplicates.
 StringList prepareList(const StringList& stored);
 
-// The lists built into the binary, prepared afresh on each call: callers keep them in the value they
-// prepare from them (an Analyzer).
+// The lists built into the binary, prepared afresh on each call. Analyzer() does not call this: it
+// uses the tables the build prepared from these lists (BuiltInTables.h).
 ReferenceLists builtInReferenceLists();
 
 } // namespace quendry
