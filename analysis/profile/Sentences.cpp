@@ -16,8 +16,9 @@ constexpr bool isLowercaseLetter(char c) { return c >= 'a' && c <= 'z'; }
 //   is blanked out up to that word's first letter, which goes too;
 // - "..." and "!!!" end a sentence once: runs of the same mark shrink to one (replacing pairs
 //   until none is left gives the same, since a shrunk run never joins another run of the same
-//   mark);
-// - letters are lowered.
+//   mark).
+// The rules lower the text's letters first; the cutting below asks only whether a character is a
+// letter, which lowering does not change, so the letters are copied as they are.
 // Whether an ellipsis is blanked shows only at the next letter, so what was written since it
 // began is then overwritten.
 std::string sentenceText(std::string_view lines)
@@ -50,15 +51,33 @@ std::string sentenceText(std::string_view lines)
             ellipsisWrittenAt = previousWrittenAt;
         }
         previousWrittenAt = length;
-        out[length] = toLowerAscii(c);
+        out[length] = c;
         length += isSentenceMark(c) && c == previous ? 0 : 1;
         previous = c;
         previousAdded = c;
         ++added;
     };
-    for (const char c : lines)
+    // Outside an open ellipsis, a character that is neither a mark nor a line break is simply
+    // written: such stretches, nearly all of a text, are copied in a tight loop.
+    const auto plain = [](char c) { return !isSentenceMark(c) && c != '\r' && c != '\n'; };
+    const char* in = lines.data();
+    const char* const end = in + lines.size();
+    while (in < end) {
+        if (!ellipsisOpen && plain(*in)) {
+            const char* const from = in;
+            std::size_t written = length;
+            while (in < end && plain(*in))
+                out[written++] = *in++;
+            length = written;
+            added += static_cast<std::size_t>(in - from);
+            previous = previousAdded = in[-1];
+            previousWrittenAt = length - 1;
+            continue;
+        }
+        const char c = *in++;
         if (c != '\r' && c != '\n')
             add(c);
+    }
     add('.');
     result.resize(length);
     return result;
@@ -73,13 +92,14 @@ std::int32_t countSentences(std::string_view input)
 
     // A mark ends a sentence when a word or a space follows it, but not a digit (3.50) and not
     // a letter that another full stop follows (e.g.). Each cut piece starts where the last ended.
+    // (Any letter is a lowercase one once the text is lowered.)
     std::int32_t count = 0;
     std::size_t start = 0;
     for (std::size_t j = findSentenceMark(text, 0); j < text.size(); j = findSentenceMark(text, j + 1)) {
         bool ends = j + 1 == text.size();
         if (!ends) {
             const char next = text[j + 1];
-            ends = (isLowercaseLetter(next) || next == ' ') && (j + 2 >= text.size() || text[j + 2] != '.');
+            ends = (isLetter(next) || next == ' ') && (j + 2 >= text.size() || text[j + 2] != '.');
         }
         if (!ends)
             continue;
