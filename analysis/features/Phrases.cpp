@@ -142,23 +142,28 @@ CollapsedText collapsedPhraseText(std::string_view text)
     text = trimmed(text);
     CollapsedText collapsed;
     collapsed.text.resize(text.size());
+    // Written through a plain pointer and a local length, so that the loop over a word keeps both
+    // in registers.
+    char* const out = collapsed.text.data();
     std::size_t length = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        if (!spaceLike(text[i])) {
-            collapsed.text[length++] = toUpperAscii(text[i++]);
-            continue;
-        }
-        std::size_t runEnd = i + 1;
-        while (runEnd < text.size() && spaceLike(text[runEnd]))
+    const char* in = text.data();
+    const char* const end = in + text.size();
+    while (in < end) {
+        while (in < end && !spaceLike(*in))
+            out[length++] = toUpperAscii(*in++);
+        if (in == end)
+            break;
+        const char* runEnd = in + 1;
+        while (runEnd < end && spaceLike(*runEnd))
             ++runEnd;
-        const std::size_t halved = (runEnd - i + 1) / 2;
+        const auto halved = static_cast<std::size_t>(runEnd - in + 1) / 2;
         if (halved > 1) {
             const std::int32_t halvings = halvingsToOneSpace(halved);
             collapsed.runs.push_back({length, halvings});
             collapsed.mostHalvings = std::max(collapsed.mostHalvings, halvings);
         }
-        collapsed.text[length++] = ' ';
-        i = runEnd;
+        out[length++] = ' ';
+        in = runEnd;
     }
     collapsed.text.resize(length);
     return collapsed;
