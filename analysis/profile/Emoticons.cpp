@@ -5,10 +5,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <optional>
 #include <vector>
 
 namespace quendry {
 namespace {
+
+using CharacterUses = std::array<std::size_t, 256>;
 
 // The marks an emoticon word may follow, with no, one or two spaces between, in the order they
 // are tried.
@@ -21,7 +25,7 @@ struct Needle {
     std::string_view pattern;
     std::size_t rarest = 0; // the offset of the character searched for
 
-    Needle(std::string_view searched, const std::array<std::size_t, 256>& uses)
+    Needle(std::string_view searched, const CharacterUses& uses)
         : pattern(searched)
     {
         for (std::size_t k = 1; k < pattern.size(); ++k)
@@ -42,13 +46,51 @@ struct Needle {
     }
 };
 
-std::array<std::size_t, 256> characterUses(std::string_view text)
+// How often each character occurs. Four tables side by side, so that runs of one character do not
+// wait on the same counter.
+CharacterUses characterUses(std::string_view text)
 {
-    std::array<std::size_t, 256> uses{};
-    for (const char c : text)
-        ++uses[code(c)];
+    std::array<CharacterUses, 4> partial{};
+    std::size_t i = 0;
+    for (; i + 4 <= text.size(); i += 4)
+        for (std::size_t lane = 0; lane < 4; ++lane)
+            ++partial[lane][code(text[i + lane])];
+    for (; i < text.size(); ++i)
+        ++partial[0][code(text[i])];
+    CharacterUses uses{};
+    for (std::size_t c = 0; c < uses.size(); ++c)
+        uses[c] = partial[0][c] + partial[1][c] + partial[2][c] + partial[3][c];
     return uses;
 }
+
+// The character uses of a text that the emoticon pass deletes from, counted when a pattern first
+// occurs and kept up to date with every deletion.
+class TextUses {
+public:
+    explicit TextUses(const std::string& text)
+        : m_text(text)
+    {
+    }
+
+    const CharacterUses& get()
+    {
+        if (!m_uses)
+            m_uses = characterUses(m_text);
+        return *m_uses;
+    }
+
+    void deleted(std::string_view characters, std::int32_t times)
+    {
+        if (!m_uses)
+            return;
+        for (const char c : characters)
+            (*m_uses)[code(c)] -= static_cast<std::size_t>(times);
+    }
+
+private:
+    const std::string& m_text;
+    std::optional<CharacterUses> m_uses;
+};
 
 // Deletes the first occurrence of the pattern, all but its first `kept` characters, again and
 // again until the text holds none; returns the number of deletions.
@@ -137,9 +179,35 @@ std::vector<Extent> occurrences(const PatternMatcher& matcher, std::span<const s
         matcher.scan(text, [&](std::uint32_t id, std::size_t start) { extents[id].add(start, start + matcher.patternLength(id)); });
         return extents;
     }
-    for (std::size_t i = 0; i < text.size(); ++i)
+    // With few such characters (the sentence marks before emoticon words), eight characters of
+    // the text are tested for them at once.
+    std::array<std::uint64_t, 4> starts{};
+    std::size_t startCount = 0;
+    for (std::size_t c = 0; c < startsAPattern.size(); ++c)
+        if (startsAPattern[c] && startCount++ < starts.size())
+            starts[startCount - 1] = 0x0101010101010101ull * c;
+    for (std::size_t k = startCount; k < starts.size(); ++k)
+        starts[k] = starts[0];
+    const auto mayHoldAStart = [&starts](const char* eight) {
+        constexpr std::uint64_t ones = 0x0101010101010101ull;
+        constexpr std::uint64_t highs = 0x8080808080808080ull;
+        const auto hasZeroByte = [](std::uint64_t word) { return (word - ones) & ~word & highs; };
+        std::uint64_t word;
+        std::memcpy(&word, eight, 8);
+        return (hasZeroByte(word ^ starts[0]) | hasZeroByte(word ^ starts[1]) | hasZeroByte(word ^ starts[2])
+                   | hasZeroByte(word ^ starts[3]))
+            != 0;
+    };
+    const bool fewStarts = startCount <= starts.size();
+    for (std::size_t i = 0; i < text.size();) {
+        if (fewStarts && i + 8 <= text.size() && !mayHoldAStart(text.data() + i)) {
+            i += 8;
+            continue;
+        }
         if (startsAPattern[code(text[i])])
             matcher.scanAt(text, i, [&](std::uint32_t id) { extents[id].add(i, i + matcher.patternLength(id)); });
+        ++i;
+    }
     return extents;
 }
 
@@ -147,7 +215,7 @@ std::vector<Extent> occurrences(const PatternMatcher& matcher, std::span<const s
 // each occurrence. Most patterns never occur: one pass tells which do, and where. A deletion may
 // join the text into new occurrences, but only across the place where it joined, so only the
 // stretches around those places are searched again.
-std::int32_t deleteEach(std::string& text, const EmoticonPatterns::Set& set, std::size_t kept)
+std::int32_t deleteEach(std::string& text, const EmoticonPatterns::Set& set, std::size_t kept, TextUses& uses)
 {
     if (!set.matcher)
         return 0;
@@ -157,7 +225,6 @@ std::int32_t deleteEach(std::string& text, const EmoticonPatterns::Set& set, std
     std::size_t longest = 0;
     for (const std::string_view pattern : patterns)
         longest = std::max(longest, pattern.size());
-    const std::array<std::size_t, 256> uses = characterUses(text);
     std::int32_t count = 0;
     std::size_t deleted = 0; // characters deleted so far
     std::vector<std::size_t> joins;
@@ -167,8 +234,10 @@ std::int32_t deleteEach(std::string& text, const EmoticonPatterns::Set& set, std
             continue;
         joins.clear();
         const std::size_t before = text.size();
-        count += deleteRepeatedly(text, Needle(patterns[index], uses), kept, joins,
+        const std::int32_t deletions = deleteRepeatedly(text, Needle(patterns[index], uses.get()), kept, joins,
             extent.firstStart > deleted ? extent.firstStart - deleted : 0, extent.lastEnd);
+        uses.deleted(std::string_view(patterns[index]).substr(std::min(kept, patterns[index].size())), deletions);
+        count += deletions;
         deleted += before - text.size();
         for (const std::size_t join : joins) {
             // A later deletion of the same pass may have cut back past an earlier join; the text
@@ -224,8 +293,9 @@ EmoticonPatterns::EmoticonPatterns(const PatternSetTables& groups, const Pattern
 std::int32_t countEmoticons(std::string& text, std::int32_t okCount, const EmoticonPatterns& patterns)
 {
     std::int32_t count = okCount;
-    count += deleteEach(text, patterns.groups(), 0);
-    count += deleteEach(text, patterns.wordsAfterMarks(), 1);
+    TextUses uses(text);
+    count += deleteEach(text, patterns.groups(), 0, uses);
+    count += deleteEach(text, patterns.wordsAfterMarks(), 1, uses);
     return count;
 }
 
