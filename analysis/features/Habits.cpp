@@ -50,6 +50,17 @@ std::vector<LoneSymbol> collectLoneSymbolsIn(std::string_view text)
     indexOf.fill(-1);
     const std::size_t n = text.size();
     for (std::size_t i = 0; i < n; ++i) {
+        // Eight characters of which none may stand alone are passed over at once.
+        while (i + 8 <= n) {
+            bool any = false;
+            for (std::size_t k = 0; k < 8; ++k)
+                any |= mayStandAlone[code(text[i + k])];
+            if (any)
+                break;
+            i += 8;
+        }
+        if (i >= n)
+            break;
         const char x = text[i];
         if (!mayStandAlone[code(x)])
             continue;

@@ -3,6 +3,8 @@
 #include "analysis/profile/Characters.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace quendry {
 namespace {
@@ -61,11 +63,18 @@ std::string removeAddresses(std::string_view text, std::string_view upperPrefix)
     std::string out;
     out.reserve(text.size());
     const char last = upperPrefix.back();
+    // Only the prefix's last letter, in either case, can complete a match: the next place of each
+    // case is kept and searched for again once passed.
+    std::size_t nextUpper = std::min(text.find(last), text.size());
+    std::size_t nextLower = std::min(text.find(toLowerAscii(last)), text.size());
+    const auto nextOf = [&text](char c, std::size_t& known, std::size_t from) {
+        if (known < from)
+            known = std::min(text.find(c, from), text.size());
+        return known;
+    };
     for (std::size_t i = 0; i < text.size(); ++i) {
-        // Only the prefix's last letter can complete a match: copy up to the next one at once.
-        std::size_t next = i;
-        while (next < text.size() && toUpperAscii(text[next]) != last)
-            ++next;
+        // Copy up to the next place of that letter at once.
+        const std::size_t next = std::min(nextOf(last, nextUpper, i), nextOf(toLowerAscii(last), nextLower, i));
         out.append(text.data() + i, std::min(next + 1, text.size()) - i);
         i = next;
         if (i >= text.size() || !endsWithUpper(out, upperPrefix))
@@ -180,10 +189,30 @@ std::string removeOks(std::string_view text, std::int32_t& removed)
 }
 
 // Where the next letter written three times in a row begins, at or after `from`; the text's size
-// when there is none.
+// when there is none. Such letters are rare: eight places are tested at once for a character equal
+// to the next two, and only a hit is looked at closely.
 std::size_t nextStretchedLetter(std::string_view text, std::size_t from)
 {
-    for (std::size_t i = from; i + 2 < text.size(); ++i)
+    constexpr std::uint64_t ones = 0x0101010101010101ull;
+    constexpr std::uint64_t highs = 0x8080808080808080ull;
+    // Nonzero when some byte of the word is zero (and sometimes for a byte above a zero one,
+    // which the closer look then rejects).
+    const auto hasZeroByte = [](std::uint64_t word) { return (word - ones) & ~word & highs; };
+    const auto load = [&text](std::size_t at) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, 8);
+        return word;
+    };
+    std::size_t i = from;
+    for (; i + 10 <= text.size(); i += 8) {
+        const std::uint64_t here = load(i);
+        if (hasZeroByte((here ^ load(i + 1)) | (here ^ load(i + 2))) == 0)
+            continue;
+        for (std::size_t k = i; k < i + 8; ++k)
+            if (text[k + 2] == text[k] && text[k + 1] == text[k] && isLetter(text[k]))
+                return k;
+    }
+    for (; i + 2 < text.size(); ++i)
         if (text[i + 2] == text[i] && text[i + 1] == text[i] && isLetter(text[i]))
             return i;
     return text.size();
@@ -246,7 +275,12 @@ NormalisedText normaliseText(std::string_view input)
 
 std::string foldQuotes(std::string text)
 {
-    for (char& c : text) {
+    // The folded characters are the grave accent and three codes above 127, rare in most texts:
+    // eight characters that hold none of them are passed over at once.
+    constexpr std::uint64_t ones = 0x0101010101010101ull;
+    constexpr std::uint64_t highs = 0x8080808080808080ull;
+    const auto hasZeroByte = [](std::uint64_t word) { return (word - ones) & ~word & highs; };
+    const auto fold = [](char& c) {
         switch (code(c)) {
         case 146:
         case 96:
@@ -259,19 +293,32 @@ std::string foldQuotes(std::string text)
         default:
             break;
         }
+    };
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (((word & highs) | hasZeroByte(word ^ (ones * '`'))) == 0)
+            continue;
+        for (std::size_t k = i; k < i + 8; ++k)
+            fold(text[k]);
     }
+    for (; i < text.size(); ++i)
+        fold(text[i]);
     return text;
 }
 
 std::string stripLineFeeds(std::string_view text)
 {
-    std::string result(text.size(), '\0');
-    std::size_t length = 0;
-    for (const char c : text) {
-        result[length] = c;
-        length += c != '\n' ? 1 : 0;
+    // Lines are copied whole, from one line feed to the next.
+    std::string result;
+    result.reserve(text.size());
+    std::size_t from = 0;
+    for (std::size_t feed = text.find('\n'); feed != std::string_view::npos; feed = text.find('\n', from)) {
+        result.append(text.data() + from, feed - from);
+        from = feed + 1;
     }
-    result.resize(length);
+    result.append(text.data() + from, text.size() - from);
     return result;
 }
 
