@@ -149,11 +149,13 @@ ComparisonOutcome Analyzer::compare(std::string_view firstText, std::string_view
     NormalisedText first = normaliseText(firstText);
     NormalisedText second = normaliseText(secondText);
     progress.normalised();
-    const TextProfile firstProfile = finishProfile(std::move(first), *m_prepared, dictionary, progress);
+    TextProfile firstProfile = finishProfile(std::move(first), *m_prepared, dictionary, progress);
     if (const auto refusal = refusalOf(firstProfile, true))
         return Refusal{*refusal};
-    const TextProfile secondProfile = finishProfile(std::move(second), *m_prepared, dictionary, progress);
-    ComparisonOutcome outcome = compare(firstProfile, secondProfile);
+    TextProfile secondProfile = finishProfile(std::move(second), *m_prepared, dictionary, progress);
+    const auto refusal = refusalOf(secondProfile, false);
+    ComparisonOutcome outcome = refusal ? ComparisonOutcome{Refusal{*refusal}}
+                                        : compareOwned(std::move(firstProfile), std::move(secondProfile));
     progress.filled();
     return outcome;
 }
@@ -164,10 +166,16 @@ ComparisonOutcome Analyzer::compare(const TextProfile& first, const TextProfile&
         return Refusal{*refusal};
     if (const auto refusal = refusalOf(second, false))
         return Refusal{*refusal};
+    return compareOwned(first, second);
+}
 
+// The comparison keeps both profiles: a caller's profiles are copied into it, the two made for a
+// comparison of two texts are moved.
+ComparisonOutcome Analyzer::compareOwned(TextProfile first, TextProfile second)
+{
     Comparison comparison;
-    comparison.first = first;
-    comparison.second = second;
+    comparison.first = std::move(first);
+    comparison.second = std::move(second);
     TextProfile& a = comparison.first;
     TextProfile& b = comparison.second;
     comparison.sharedUnknownWords = findSharedUnknownWords(a, b);

@@ -69,6 +69,9 @@ public:
         ProgressListener* progress = nullptr) const;
 
 private:
+    // The comparison of two profiles that are not refused.
+    static ComparisonOutcome compareOwned(TextProfile first, TextProfile second);
+
     std::unique_ptr<const PreparedLists> m_prepared;
 };
 
