@@ -138,32 +138,33 @@ std::int32_t halvingsToOneSpace(std::size_t runLength)
 // takes off characters up to code 32 at the ends, and letters are upper-cased one by one.
 CollapsedText collapsedPhraseText(std::string_view text)
 {
-    const auto spaceLike = [](char c) { return c == ' ' || c == '\r' || c == '\n'; };
     text = trimmed(text);
     CollapsedText collapsed;
     collapsed.text.resize(text.size());
-    // Written through a plain pointer and a local length, so that the loop over a word keeps both
-    // in registers.
+    // Every character is written where the text goes on; a space-like character after another
+    // one is then overwritten, so that a run leaves one space. The loop decides without branching
+    // what is written and whether the text moves on, since spaces come at no steady rhythm; only
+    // the end of a run of three or more, which is rare, takes a branch. The trimmed text starts
+    // and ends with other characters, so every run ends inside it.
     char* const out = collapsed.text.data();
     std::size_t length = 0;
-    const char* in = text.data();
-    const char* const end = in + text.size();
-    while (in < end) {
-        while (in < end && !spaceLike(*in))
-            out[length++] = toUpperAscii(*in++);
-        if (in == end)
-            break;
-        const char* runEnd = in + 1;
-        while (runEnd < end && spaceLike(*runEnd))
-            ++runEnd;
-        const auto halved = static_cast<std::size_t>(runEnd - in + 1) / 2;
-        if (halved > 1) {
-            const std::int32_t halvings = halvingsToOneSpace(halved);
-            collapsed.runs.push_back({length, halvings});
+    bool inRun = false;
+    std::size_t runLength = 0; // space-like characters in the current or the last run
+    std::size_t at = 0;        // where the last character went: in a run, the run's space
+    for (const char c : text) {
+        const bool spaceLike = c == ' ' || c == '\r' || c == '\n';
+        const bool lower = c >= 'a' && c <= 'z';
+        if (!spaceLike && inRun && runLength >= 3) [[unlikely]] {
+            const std::int32_t halvings = halvingsToOneSpace((runLength + 1) / 2);
+            collapsed.runs.push_back({at, halvings});
             collapsed.mostHalvings = std::max(collapsed.mostHalvings, halvings);
         }
-        out[length++] = ' ';
-        in = runEnd;
+        const bool continuesRun = spaceLike && inRun;
+        at = continuesRun ? at : length;
+        runLength = continuesRun ? runLength + 1 : 1;
+        out[at] = spaceLike ? ' ' : static_cast<char>(c - (lower ? 32 : 0));
+        length = at + 1;
+        inRun = spaceLike;
     }
     collapsed.text.resize(length);
     return collapsed;
