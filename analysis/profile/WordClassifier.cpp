@@ -222,8 +222,8 @@ void WordClassifier::countCapsWord(std::string_view token)
     m_capsWordIndex.add(m_lists.capsWords, static_cast<std::uint32_t>(m_lists.capsWords.size() - 1));
 }
 
-// Ordinary text uses a few hundred words for most of its tokens: the kinds of the words seen last
-// are kept in a small table, indexed by the word, so that a word seen before takes one look-up.
+// A word's kind depends on the word alone, and ordinary text uses a few thousand distinct words for
+// hundreds of thousands of tokens: each distinct word is classified once and its kind kept.
 WordClassifier::Kind WordClassifier::kindOf(std::string_view upperToken) const
 {
     const auto classified = [&] {
@@ -234,11 +234,34 @@ WordClassifier::Kind WordClassifier::kindOf(std::string_view upperToken) const
     if (upperToken.size() > PackedWord::capacity)
         return classified();
     const PackedWord word = PackedWord::of(upperToken);
-    RecentWord& recent = m_recentWords[static_cast<std::size_t>(word.hash() >> 52) & (m_recentWords.size() - 1)];
-    if (recent.known && recent.word == word)
-        return recent.kind;
-    recent = {word, classified(), true};
-    return recent.kind;
+    const std::size_t mask = m_knownWords.size() - 1;
+    for (std::size_t i = static_cast<std::size_t>(word.hash() >> 32) & mask;; i = (i + 1) & mask) {
+        KnownWord& known = m_knownWords[i];
+        if (known.holds(word))
+            return known.kind();
+        if (known.entry == KnownWord::unused) {
+            const Kind kind = classified();
+            known = KnownWord::of(word, kind);
+            if (++m_knownWordCount * 2 > m_knownWords.size())
+                growKnownWords();
+            return kind;
+        }
+    }
+}
+
+void WordClassifier::growKnownWords() const
+{
+    std::vector<KnownWord> old(2 * m_knownWords.size());
+    old.swap(m_knownWords);
+    const std::size_t mask = m_knownWords.size() - 1;
+    for (const KnownWord& known : old) {
+        if (known.entry == KnownWord::unused)
+            continue;
+        std::size_t i = static_cast<std::size_t>(known.word().hash() >> 32) & mask;
+        while (m_knownWords[i].entry != KnownWord::unused)
+            i = (i + 1) & mask;
+        m_knownWords[i] = known;
+    }
 }
 
 void WordClassifier::classify(std::string_view previous, std::string_view token, bool& skipNext)

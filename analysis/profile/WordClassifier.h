@@ -36,12 +36,24 @@ public:
 
 private:
     enum class Kind : std::uint8_t { Name, DictionaryWord, Unrecognised };
-    struct RecentWord {
-        PackedWord word;
-        Kind kind = Kind::Unrecognised;
-        bool known = false;
+    // A packed word with its kind in the top bits of its length byte, which a length of at most
+    // 15 leaves free; sixteen bytes, so that the table stays small.
+    struct KnownWord {
+        static constexpr std::uint64_t kindShift = 62;
+        static constexpr std::uint64_t kindBits = std::uint64_t{3} << kindShift;
+        static constexpr PackedWord unused{0, ~std::uint64_t{0}}; // no word is 255 characters long
+        PackedWord entry = unused;
+
+        bool holds(const PackedWord& word) const { return entry.low == word.low && (entry.high & ~kindBits) == word.high; }
+        Kind kind() const { return static_cast<Kind>(entry.high >> kindShift); }
+        PackedWord word() const { return {entry.low, entry.high & ~kindBits}; }
+        static KnownWord of(const PackedWord& word, Kind kind)
+        {
+            return {{word.low, word.high | (static_cast<std::uint64_t>(kind) << kindShift)}};
+        }
     };
     Kind kindOf(std::string_view upperToken) const;
+    void growKnownWords() const;
     bool isName(std::string_view upperToken) const;
     bool isDictionaryWord(std::string_view upperToken) const;
     void forgetUnknownWord(std::string_view upperWord);
@@ -58,7 +70,10 @@ private:
     mutable WordIndex m_unknownWordIndex;
     mutable bool m_unknownWordsBlanked = false;
     WordIndex m_capsWordIndex;
-    mutable std::vector<RecentWord> m_recentWords = std::vector<RecentWord>(4096);
+    // The kind of every word of up to PackedWord::capacity characters classified so far, in a flat
+    // table probed linearly that doubles when half full; a power of two long.
+    mutable std::vector<KnownWord> m_knownWords = std::vector<KnownWord>(256);
+    mutable std::size_t m_knownWordCount = 0;
 };
 
 } // namespace quendry
