@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -71,6 +72,20 @@ struct PackedWord {
                 packed.high |= c << (8 * (k - 8));
         }
         return packed;
+    }
+
+    // The same from a buffer that holds the word and zeros after it up to its sixteenth byte.
+    static PackedWord ofPadded(const char* buffer, std::size_t length)
+    {
+        if constexpr (std::endian::native == std::endian::little) {
+            PackedWord packed;
+            std::memcpy(&packed.low, buffer, 8);
+            std::memcpy(&packed.high, buffer + 8, 8);
+            packed.high |= std::uint64_t{length} << 56;
+            return packed;
+        } else {
+            return of(std::string_view(buffer, length));
+        }
     }
 
     std::string unpacked() const

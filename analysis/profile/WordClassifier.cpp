@@ -224,7 +224,7 @@ void WordClassifier::countCapsWord(std::string_view token)
 
 // A word's kind depends on the word alone, and ordinary text uses a few thousand distinct words for
 // hundreds of thousands of tokens: each distinct word is classified once and its kind kept.
-WordClassifier::Kind WordClassifier::kindOf(std::string_view upperToken) const
+WordClassifier::Kind WordClassifier::kindOf(std::string_view upperToken, const PackedWord& word) const
 {
     const auto classified = [&] {
         if (!upperToken.empty() && isName(upperToken))
@@ -233,7 +233,6 @@ WordClassifier::Kind WordClassifier::kindOf(std::string_view upperToken) const
     };
     if (upperToken.size() > PackedWord::capacity)
         return classified();
-    const PackedWord word = PackedWord::of(upperToken);
     const std::size_t mask = m_knownWords.size() - 1;
     for (std::size_t i = static_cast<std::size_t>(word.hash() >> 32) & mask;; i = (i + 1) & mask) {
         KnownWord& known = m_knownWords[i];
@@ -266,19 +265,28 @@ void WordClassifier::growKnownWords() const
 
 void WordClassifier::classify(std::string_view previous, std::string_view token, bool& skipNext)
 {
-    // Tokens are short: they are upper-cased on the stack.
-    char shortUpper[32];
+    // Tokens are short: they are upper-cased on the stack, zeros after them, in the same loop that
+    // looks for a lowercase letter.
+    char shortUpper[32] = {};
     std::string longUpper;
     std::string_view upperToken;
+    bool noLowercase = true;
+    PackedWord packed;
     if (token.size() <= sizeof shortUpper) {
-        std::transform(token.begin(), token.end(), shortUpper, [](char c) { return toUpperAscii(c); });
+        for (std::size_t k = 0; k < token.size(); ++k) {
+            noLowercase = noLowercase && code(token[k]) <= 90;
+            shortUpper[k] = toUpperAscii(token[k]);
+        }
         upperToken = std::string_view(shortUpper, token.size());
+        if (token.size() <= PackedWord::capacity)
+            packed = PackedWord::ofPadded(shortUpper, token.size());
     } else {
+        noLowercase = std::none_of(token.begin(), token.end(), [](char c) { return code(c) > 90; });
         longUpper = toUpperAscii(token);
         upperToken = longUpper;
     }
 
-    const Kind kind = kindOf(upperToken);
+    const Kind kind = kindOf(upperToken, packed);
     bool known = false;
     if (kind == Kind::Name) {
         // The word before a name is often part of it (a title, a first name), so it is not held
@@ -304,7 +312,6 @@ void WordClassifier::classify(std::string_view previous, std::string_view token,
     }
 
     // Names and dictionary words count as capital words too; apostrophes do not break one.
-    const bool noLowercase = std::none_of(token.begin(), token.end(), [](char c) { return code(c) > 90; });
     if (token.size() >= 3 && noLowercase)
         countCapsWord(token);
 }

@@ -52,7 +52,8 @@ private:
             return {{word.low, word.high | (static_cast<std::uint64_t>(kind) << kindShift)}};
         }
     };
-    Kind kindOf(std::string_view upperToken) const;
+    // The packed word is the token's when it fits.
+    Kind kindOf(std::string_view upperToken, const PackedWord& packed) const;
     void growKnownWords() const;
     bool isName(std::string_view upperToken) const;
     bool isDictionaryWord(std::string_view upperToken) const;
