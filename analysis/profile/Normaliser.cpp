@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 namespace quendry {
 namespace {
@@ -166,11 +167,10 @@ std::string removeInitials(std::string_view text)
 
 // Removing a lowercase "ok" between non-letters leaves non-letters side by side, which never make
 // a new match, so one pass over the text finds every "ok" that goes. The pass looks for the "k",
-// much the rarer letter.
-std::string removeOks(std::string_view text, std::int32_t& removed)
+// much the rarer letter. Gives nothing when no "ok" goes, which is the rule in prose.
+std::optional<std::string> removeOks(std::string_view text, std::int32_t& removed)
 {
     std::string out;
-    out.reserve(text.size());
     removed = 0;
     std::size_t copied = 0;
     for (std::size_t k = text.find('k', 1); k != std::string_view::npos; k = text.find('k', k + 1)) {
@@ -180,10 +180,14 @@ std::string removeOks(std::string_view text, std::int32_t& removed)
         const bool ok = (j == 0 || !isLetter(text[j - 1])) && (j + 2 >= text.size() || !isLetter(text[j + 2]));
         if (!ok)
             continue;
+        if (removed == 0)
+            out.reserve(text.size());
         out.append(text.data() + copied, j - copied);
         copied = j + 2;
         ++removed;
     }
+    if (removed == 0)
+        return std::nullopt;
     out.append(text.data() + copied, text.size() - copied);
     return out;
 }
@@ -221,12 +225,13 @@ std::size_t nextStretchedLetter(std::string_view text, std::size_t from)
 // Three or more equal letters in a row go. A removal can join two runs of the same letter, so a
 // new run first merges with the end of what is written (where a letter never stands three times).
 // Only right after a removal can that happen: a run that is written ends before a different
-// character, so up to the next letter written three times the text is copied as it is.
-std::string removeStretchedLetters(std::string_view text)
+// character, so up to the next letter written three times the text is copied as it is. Gives
+// nothing when no letter is written three times.
+std::optional<std::string> removeStretchedLetters(std::string_view text)
 {
     std::size_t i = nextStretchedLetter(text, 0);
     if (i == text.size())
-        return std::string(text);
+        return std::nullopt;
     std::string out(text.substr(0, i));
     out.reserve(text.size());
     while (i < text.size()) {
@@ -267,9 +272,16 @@ NormalisedText normaliseText(std::string_view input)
     if (text.find('/') != std::string::npos)
         text = removePaths(text);
     text = removeInitials(text);
-    text = removeOks(text, result.okCount);
-    text = removeStretchedLetters(text);
-    result.text = trimmed(text);
+    // The last steps seldom change anything in prose: the text is then kept, not copied.
+    if (std::optional<std::string> changed = removeOks(text, result.okCount))
+        text = std::move(*changed);
+    if (std::optional<std::string> changed = removeStretchedLetters(text))
+        text = std::move(*changed);
+    const std::string_view kept = trimmed(text);
+    if (kept.size() == text.size())
+        result.text = std::move(text);
+    else
+        result.text = std::string(kept);
     return result;
 }
 
