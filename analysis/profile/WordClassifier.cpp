@@ -240,8 +240,13 @@ WordClassifier::Kind WordClassifier::kindOf(std::string_view upperToken, const P
             return known.kind();
         if (known.entry == KnownWord::unused) {
             const Kind kind = classified();
+            // A text of very many distinct words (a list of codes, say) would grow the table far
+            // beyond the caches for words that come once: the table stops growing at a size that
+            // holds the vocabulary of a long novel, and later new words are classified each time.
+            if (m_knownWordCount * 2 >= mostKnownWordSlots)
+                return kind;
             known = KnownWord::of(word, kind);
-            if (++m_knownWordCount * 2 > m_knownWords.size())
+            if (++m_knownWordCount * 2 > m_knownWords.size() && m_knownWords.size() < mostKnownWordSlots)
                 growKnownWords();
             return kind;
         }

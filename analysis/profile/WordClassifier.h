@@ -73,6 +73,7 @@ private:
     WordIndex m_capsWordIndex;
     // The kind of every word of up to PackedWord::capacity characters classified so far, in a flat
     // table probed linearly that doubles when half full; a power of two long.
+    static constexpr std::size_t mostKnownWordSlots = 32768;
     mutable std::vector<KnownWord> m_knownWords = std::vector<KnownWord>(256);
     mutable std::size_t m_knownWordCount = 0;
 };
