@@ -4,6 +4,9 @@
 #include "analysis/run/ComparisonResult.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -133,38 +136,92 @@ std::int32_t halvingsToOneSpace(std::size_t runLength)
     return halvings;
 }
 
-// The collapsed form of the text as preparedPhraseText gives it, in one pass over the text as it
-// is: line breaks are spaces, a run of n spaces is ceil(n/2) spaces once halved, trimming only
-// takes off characters up to code 32 at the ends, and letters are upper-cased one by one.
+// Eight bytes at once: the high bit of each byte that equals `byte` (exactly, unlike the quicker
+// test that may also flag a byte above an equal one).
+constexpr std::uint64_t ones = 0x0101010101010101ull;
+constexpr std::uint64_t highs = 0x8080808080808080ull;
+constexpr std::uint64_t lows = 0x7F7F7F7F7F7F7F7Full;
+
+std::uint64_t bytesEqualTo(std::uint64_t word, char byte)
+{
+    const std::uint64_t x = word ^ (ones * static_cast<unsigned char>(byte));
+    return ~(((x & lows) + lows) | x | lows);
+}
+
+// The text upper-cased, with line breaks made spaces, into `out`; eight characters at a time.
+void upperWithSpaces(std::string_view text, char* out)
+{
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 8 <= text.size(); i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, text.data() + i, 8);
+            // A byte below 128 is a small letter when it is at least 'a' and not above 'z'.
+            const std::uint64_t seven = word & lows;
+            const std::uint64_t small = ((seven + ones * (0x80 - 'a')) & ~(seven + ones * (0x80 - 'z' - 1)) & ~word) & highs;
+            word ^= small >> 2; // 0x80 >> 2 is the case bit
+            const std::uint64_t breaks = (bytesEqualTo(word, '\r') | bytesEqualTo(word, '\n')) >> 7;
+            word = (word & ~(breaks * 0xFF)) | (breaks * ' ');
+            std::memcpy(out + i, &word, 8);
+        }
+    }
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        out[i] = c == '\r' || c == '\n' ? ' ' : toUpperAscii(c);
+    }
+}
+
+// The place of the next two spaces in a row at or after `from`, or `size`.
+std::size_t nextSpacePair(const char* text, std::size_t from, std::size_t size)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; from + 9 <= size; from += 8) {
+            std::uint64_t here;
+            std::uint64_t next;
+            std::memcpy(&here, text + from, 8);
+            std::memcpy(&next, text + from + 1, 8);
+            if (const std::uint64_t pairs = bytesEqualTo(here, ' ') & bytesEqualTo(next, ' '))
+                return from + static_cast<std::size_t>(std::countr_zero(pairs)) / 8;
+        }
+    }
+    for (; from + 1 < size; ++from)
+        if (text[from] == ' ' && text[from + 1] == ' ')
+            return from;
+    return size;
+}
+
+// The collapsed form of the text as preparedPhraseText gives it: line breaks are spaces, a run of
+// n spaces is ceil(n/2) spaces once halved, trimming only takes off characters up to code 32 at
+// the ends, and letters are upper-cased one by one. The text is first upper-cased whole; then
+// each run of two or more spaces, found eight characters at a time, becomes one space, the
+// stretches between runs moving to the left. The trimmed text starts and ends with other
+// characters, so every run ends inside it.
 CollapsedText collapsedPhraseText(std::string_view text)
 {
     text = trimmed(text);
     CollapsedText collapsed;
     collapsed.text.resize(text.size());
-    // Every character is written where the text goes on; a space-like character after another
-    // one is then overwritten, so that a run leaves one space. The loop decides without branching
-    // what is written and whether the text moves on, since spaces come at no steady rhythm; only
-    // the end of a run of three or more, which is rare, takes a branch. The trimmed text starts
-    // and ends with other characters, so every run ends inside it.
     char* const out = collapsed.text.data();
+    const std::size_t size = text.size();
+    upperWithSpaces(text, out);
     std::size_t length = 0;
-    bool inRun = false;
-    std::size_t runLength = 0; // space-like characters in the current or the last run
-    std::size_t at = 0;        // where the last character went: in a run, the run's space
-    for (const char c : text) {
-        const bool spaceLike = c == ' ' || c == '\r' || c == '\n';
-        const bool lower = c >= 'a' && c <= 'z';
-        if (!spaceLike && inRun && runLength >= 3) [[unlikely]] {
-            const std::int32_t halvings = halvingsToOneSpace((runLength + 1) / 2);
-            collapsed.runs.push_back({at, halvings});
+    for (std::size_t read = 0; read < size;) {
+        const std::size_t run = nextSpacePair(out, read, size);
+        std::memmove(out + length, out + read, run - read);
+        length += run - read;
+        if (run == size)
+            break;
+        std::size_t runEnd = run + 2;
+        while (runEnd < size && out[runEnd] == ' ')
+            ++runEnd;
+        const std::size_t halved = (runEnd - run + 1) / 2;
+        if (halved > 1) {
+            const std::int32_t halvings = halvingsToOneSpace(halved);
+            collapsed.runs.push_back({length, halvings});
             collapsed.mostHalvings = std::max(collapsed.mostHalvings, halvings);
         }
-        const bool continuesRun = spaceLike && inRun;
-        at = continuesRun ? at : length;
-        runLength = continuesRun ? runLength + 1 : 1;
-        out[at] = spaceLike ? ' ' : static_cast<char>(c - (lower ? 32 : 0));
-        length = at + 1;
-        inRun = spaceLike;
+        out[length++] = ' ';
+        read = runEnd;
     }
     collapsed.text.resize(length);
     return collapsed;

@@ -180,6 +180,21 @@ TEST(Differential, phrases)
     }
 }
 
+// Without pairs of spaces in the entries the count runs on the text with its space runs collapsed,
+// which is upper-cased and searched eight characters at a time: the pieces put the neighbours of
+// the letter ranges, bytes above 127, lone line breaks and long space runs at every offset.
+TEST(Differential, phrasesOnTheCollapsedText)
+{
+    Generator generate(15);
+    const std::vector<std::string> pieces = {"give", "in", "for", "example", "a", "b", " ", "  ", "   ", "     ", ".",
+        "\r\n", "\n", "\r", "\t", "GIVE", "forgive", "`", "{", "@", "[", "\xe1", "\xc1", "\x8a", "\x9a", "Z", "z"};
+    const StringList phrases = {"give in", "in", "for example", "a b", "give", "b a b", "IN", "a", "z{", "`a", "\xe1 b"};
+    for (int i = 0; i < casesPerFamily() * 3; ++i) {
+        const std::string input = generate.text(pieces, 40);
+        ASSERT_EQ(countPhrases(input, phrases), reference::countPhrases(input, phrases)) << printable(input);
+    }
+}
+
 TEST(Differential, contractions)
 {
     Generator generate(6);
