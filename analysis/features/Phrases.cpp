@@ -136,10 +136,10 @@ std::int32_t halvingsToOneSpace(std::size_t runLength)
     return halvings;
 }
 
-// Eight bytes at once: the high bit of each byte that equals `byte` (exactly, unlike the quicker
-// test that may also flag a byte above an equal one).
-constexpr std::uint64_t ones = 0x0101010101010101ull;
-constexpr std::uint64_t highs = 0x8080808080808080ull;
+// Eight bytes at once: the high bit of each byte that equals `byte` (exactly, unlike
+// eight::mayHold, which may also flag a byte above an equal one).
+using eight::highs;
+using eight::ones;
 constexpr std::uint64_t lows = 0x7F7F7F7F7F7F7F7Full;
 
 std::uint64_t bytesEqualTo(std::uint64_t word, char byte)
@@ -154,8 +154,7 @@ void upperWithSpaces(std::string_view text, char* out)
     std::size_t i = 0;
     if constexpr (std::endian::native == std::endian::little) {
         for (; i + 8 <= text.size(); i += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, text.data() + i, 8);
+            std::uint64_t word = eight::load(text.data() + i);
             // A byte below 128 is a small letter when it is at least 'a' and not above 'z'.
             const std::uint64_t seven = word & lows;
             const std::uint64_t small = ((seven + ones * (0x80 - 'a')) & ~(seven + ones * (0x80 - 'z' - 1)) & ~word) & highs;
@@ -176,10 +175,8 @@ std::size_t nextSpacePair(const char* text, std::size_t from, std::size_t size)
 {
     if constexpr (std::endian::native == std::endian::little) {
         for (; from + 9 <= size; from += 8) {
-            std::uint64_t here;
-            std::uint64_t next;
-            std::memcpy(&here, text + from, 8);
-            std::memcpy(&next, text + from + 1, 8);
+            const std::uint64_t here = eight::load(text + from);
+            const std::uint64_t next = eight::load(text + from + 1);
             if (const std::uint64_t pairs = bytesEqualTo(here, ' ') & bytesEqualTo(next, ' '))
                 return from + static_cast<std::size_t>(std::countr_zero(pairs)) / 8;
         }

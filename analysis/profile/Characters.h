@@ -102,18 +102,42 @@ struct PackedWord {
     bool operator==(const PackedWord&) const = default;
 };
 
+// Eight characters tested at once, for the passes that skip over stretches holding nothing they
+// look for: the characters as one word, and a quick test of all eight.
+namespace eight {
+
+inline constexpr std::uint64_t ones = 0x0101010101010101ull;
+inline constexpr std::uint64_t highs = 0x8080808080808080ull;
+
+inline std::uint64_t load(const char* at)
+{
+    std::uint64_t word;
+    std::memcpy(&word, at, 8);
+    return word;
+}
+
+// Nonzero when some byte of the word is zero: exact for the lowest such byte, and sometimes set
+// for a byte above a zero one too, so a hit is a place to look closely, not an answer.
+constexpr std::uint64_t hasZeroByte(std::uint64_t word)
+{
+    return (word - ones) & ~word & highs;
+}
+
+// Nonzero when some of the eight characters may be `c` (as hasZeroByte).
+constexpr std::uint64_t mayHold(std::uint64_t word, char c)
+{
+    return hasZeroByte(word ^ (ones * static_cast<unsigned char>(c)));
+}
+
+} // namespace eight
+
 // The position of the first sentence mark (. ! ?) at or after `from`, or the text's size. Marks
 // are rare in prose, so eight characters are tested at once.
 inline std::size_t findSentenceMark(std::string_view text, std::size_t from)
 {
-    constexpr std::uint64_t ones = 0x0101010101010101ull;
-    constexpr std::uint64_t highs = 0x8080808080808080ull;
-    // Nonzero when some byte of the word is zero (true for the lowest such byte).
-    const auto hasZeroByte = [](std::uint64_t word) { return (word - ones) & ~word & highs; };
     for (; from + 8 <= text.size(); from += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + from, 8);
-        if (hasZeroByte(word ^ (ones * '.')) | hasZeroByte(word ^ (ones * '!')) | hasZeroByte(word ^ (ones * '?')))
+        const std::uint64_t word = eight::load(text.data() + from);
+        if (eight::mayHold(word, '.') | eight::mayHold(word, '!') | eight::mayHold(word, '?'))
             break;
     }
     for (; from < text.size(); ++from)

@@ -185,17 +185,13 @@ std::vector<Extent> occurrences(const PatternMatcher& matcher, std::span<const s
     std::size_t startCount = 0;
     for (std::size_t c = 0; c < startsAPattern.size(); ++c)
         if (startsAPattern[c] && startCount++ < starts.size())
-            starts[startCount - 1] = 0x0101010101010101ull * c;
+            starts[startCount - 1] = eight::ones * c;
     for (std::size_t k = startCount; k < starts.size(); ++k)
         starts[k] = starts[0];
-    const auto mayHoldAStart = [&starts](const char* eight) {
-        constexpr std::uint64_t ones = 0x0101010101010101ull;
-        constexpr std::uint64_t highs = 0x8080808080808080ull;
-        const auto hasZeroByte = [](std::uint64_t word) { return (word - ones) & ~word & highs; };
-        std::uint64_t word;
-        std::memcpy(&word, eight, 8);
-        return (hasZeroByte(word ^ starts[0]) | hasZeroByte(word ^ starts[1]) | hasZeroByte(word ^ starts[2])
-                   | hasZeroByte(word ^ starts[3]))
+    const auto mayHoldAStart = [&starts](const char* at) {
+        const std::uint64_t word = eight::load(at);
+        return (eight::hasZeroByte(word ^ starts[0]) | eight::hasZeroByte(word ^ starts[1])
+                   | eight::hasZeroByte(word ^ starts[2]) | eight::hasZeroByte(word ^ starts[3]))
             != 0;
     };
     const bool fewStarts = startCount <= starts.size();

@@ -197,20 +197,11 @@ std::optional<std::string> removeOks(std::string_view text, std::int32_t& remove
 // to the next two, and only a hit is looked at closely.
 std::size_t nextStretchedLetter(std::string_view text, std::size_t from)
 {
-    constexpr std::uint64_t ones = 0x0101010101010101ull;
-    constexpr std::uint64_t highs = 0x8080808080808080ull;
-    // Nonzero when some byte of the word is zero (and sometimes for a byte above a zero one,
-    // which the closer look then rejects).
-    const auto hasZeroByte = [](std::uint64_t word) { return (word - ones) & ~word & highs; };
-    const auto load = [&text](std::size_t at) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + at, 8);
-        return word;
-    };
+    const auto load = [&text](std::size_t at) { return eight::load(text.data() + at); };
     std::size_t i = from;
     for (; i + 10 <= text.size(); i += 8) {
         const std::uint64_t here = load(i);
-        if (hasZeroByte((here ^ load(i + 1)) | (here ^ load(i + 2))) == 0)
+        if (eight::hasZeroByte((here ^ load(i + 1)) | (here ^ load(i + 2))) == 0)
             continue;
         for (std::size_t k = i; k < i + 8; ++k)
             if (text[k + 2] == text[k] && text[k + 1] == text[k] && isLetter(text[k]))
@@ -289,9 +280,6 @@ std::string foldQuotes(std::string text)
 {
     // The folded characters are the grave accent and three codes above 127, rare in most texts:
     // eight characters that hold none of them are passed over at once.
-    constexpr std::uint64_t ones = 0x0101010101010101ull;
-    constexpr std::uint64_t highs = 0x8080808080808080ull;
-    const auto hasZeroByte = [](std::uint64_t word) { return (word - ones) & ~word & highs; };
     const auto fold = [](char& c) {
         switch (code(c)) {
         case 146:
@@ -308,9 +296,8 @@ std::string foldQuotes(std::string text)
     };
     std::size_t i = 0;
     for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        if (((word & highs) | hasZeroByte(word ^ (ones * '`'))) == 0)
+        const std::uint64_t word = eight::load(text.data() + i);
+        if (((word & eight::highs) | eight::mayHold(word, '`')) == 0)
             continue;
         for (std::size_t k = i; k < i + 8; ++k)
             fold(text[k]);

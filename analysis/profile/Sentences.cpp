@@ -18,16 +18,11 @@ constexpr bool isPlain(char c) { return !isSentenceMark(c) && c != '\r' && c != 
 // in prose, so eight characters are tested at once.
 const char* plainStretchEnd(const char* from, const char* end)
 {
-    constexpr std::uint64_t ones = 0x0101010101010101ull;
-    constexpr std::uint64_t highs = 0x8080808080808080ull;
-    // Nonzero when some byte of the word is zero (and sometimes for a byte above a zero one:
-    // that only ends the fast steps early).
-    const auto hasZeroByte = [](std::uint64_t word) { return (word - ones) & ~word & highs; };
+    // A false hit only ends the fast steps early.
     for (; end - from >= 8; from += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, from, 8);
-        if (hasZeroByte(word ^ (ones * '.')) | hasZeroByte(word ^ (ones * '!')) | hasZeroByte(word ^ (ones * '?'))
-            | hasZeroByte(word ^ (ones * '\r')) | hasZeroByte(word ^ (ones * '\n')))
+        const std::uint64_t word = eight::load(from);
+        if (eight::mayHold(word, '.') | eight::mayHold(word, '!') | eight::mayHold(word, '?')
+            | eight::mayHold(word, '\r') | eight::mayHold(word, '\n'))
             break;
     }
     while (from < end && isPlain(*from))
