@@ -68,7 +68,7 @@ void characterPass(benchmark::State& state)
     const quendry::ReferenceData reference(quendry::builtInReferenceLists());
     quendry::ProgressListener progress;
     for (auto _ : state) {
-        quendry::WordClassifier classifier(dictionary(), reference.names, reference.lists.emoticons);
+        quendry::WordClassifier classifier(dictionary(), reference.names, reference.emoticonKeywords);
         benchmark::DoNotOptimize(quendry::profileCharacters(text, classifier, progress));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));

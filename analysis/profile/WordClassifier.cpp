@@ -79,12 +79,17 @@ void removeEveryOccurrence(std::string& text, std::string_view part)
 
 } // namespace
 
-WordClassifier::WordClassifier(const Dictionary& dictionary, const Dictionary& names, const StringList& emoticons)
+void EmoticonKeywords::add(std::string_view emoticon)
+{
+    if (!emoticon.empty() && std::all_of(emoticon.begin(), emoticon.end(), [](char c) { return isLetter(c) || c == '\''; }))
+        m_words.insert(toUpperAscii(emoticon));
+}
+
+WordClassifier::WordClassifier(const Dictionary& dictionary, const Dictionary& names, const EmoticonKeywords& emoticons)
     : m_dictionary(dictionary)
     , m_names(names)
+    , m_emoticons(emoticons)
 {
-    for (const std::string& emoticon : emoticons)
-        m_upperEmoticons.insert(toUpperAscii(emoticon));
 }
 
 void WordClassifier::clear()
@@ -309,7 +314,7 @@ void WordClassifier::classify(std::string_view previous, std::string_view token,
         // Emoticon keywords are never kept as unknown words. Each call leaves none in the list,
         // so only the word added here can be one.
         if (!capitalised && m_unknownWordIndex.find(m_lists.unknownWords, trimmed(upperToken)) == WordIndex::none
-            && !m_upperEmoticons.contains(upperToken)) {
+            && !m_emoticons.contains(upperToken)) {
             m_lists.unknownWords.emplace_back(upperToken);
             m_unknownWordIndex.add(m_lists.unknownWords, static_cast<std::uint32_t>(m_lists.unknownWords.size() - 1));
         }

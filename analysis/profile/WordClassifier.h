@@ -17,12 +17,34 @@ struct WordLists {
     CountedTexts capsWords;       // tokens of three or more characters without lowercase, first seen first
 };
 
+using WordSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
+
+// The items of the emoticon list that a word token can be ("rofl", "zzz"), upper-cased; they
+// never count as unknown words. A token holds only letters and apostrophes, so the other items
+// (":-)") are left out. Prepared once with the lists.
+class EmoticonKeywords {
+public:
+    EmoticonKeywords() = default;
+    template <typename Emoticons>
+    explicit EmoticonKeywords(const Emoticons& emoticons)
+    {
+        for (const auto& emoticon : emoticons)
+            add(emoticon);
+    }
+
+    bool contains(std::string_view upperToken) const { return m_words.contains(upperToken); }
+
+private:
+    void add(std::string_view emoticon);
+
+    WordSet m_words;
+};
+
 // Sorts each word token of a text into a name, a dictionary word or an unrecognised word.
 class WordClassifier {
 public:
-    // The names are the name list joined with CR LF, trimmed; the emoticons are the emoticon
-    // list, whose items never count as unknown words.
-    WordClassifier(const Dictionary& dictionary, const Dictionary& names, const StringList& emoticons);
+    // The names are the name list joined with CR LF, trimmed.
+    WordClassifier(const Dictionary& dictionary, const Dictionary& names, const EmoticonKeywords& emoticons);
 
     // Classifies one token (letters and apostrophes, none at either end, possibly empty); the
     // previous token is the one before it. Sets skipNext when the token is a name, so that the
@@ -60,11 +82,9 @@ private:
     void forgetUnknownWord(std::string_view upperWord);
     void countCapsWord(std::string_view token);
 
-    using WordSet = std::unordered_set<std::string, TextHash, std::equal_to<>>;
-
     const Dictionary& m_dictionary;
     const Dictionary& m_names;
-    WordSet m_upperEmoticons;
+    const EmoticonKeywords& m_emoticons;
     // The lists, and indexes into them for lookups in constant time; they change only together.
     // A forgotten unknown word stays in its list as an empty entry until the list is read.
     mutable WordLists m_lists;

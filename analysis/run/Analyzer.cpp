@@ -25,7 +25,7 @@ namespace quendry {
 class PreparedLists {
 public:
     explicit PreparedLists(const ReferenceLists& lists)
-        : emoticonList(lists.emoticons)
+        : emoticonKeywords(lists.emoticons)
         , names(nameDictionary(lists.names))
         , emoticons(lists.emoticons, lists.emoticonWords)
         , phrases(lists.phrases)
@@ -33,14 +33,14 @@ public:
     }
 
     explicit PreparedLists(const BuiltInTables& tables)
-        : emoticonList(tables.emoticons.begin(), tables.emoticons.end())
+        : emoticonKeywords(tables.emoticons)
         , names(tables.names)
         , emoticons(tables.emoticonGroups, tables.emoticonWordsAfterMarks)
         , phrases(tables.phrases, tables.phrasesHaveSpacePairs)
     {
     }
 
-    StringList emoticonList; // no emoticon counts as an unknown word
+    EmoticonKeywords emoticonKeywords;
     Dictionary names;        // the name list, looked up as '#' + NAME + '#'
     EmoticonPatterns emoticons;
     PhrasePatterns phrases;
@@ -71,7 +71,7 @@ TextProfile finishProfile(NormalisedText normalised, const PreparedLists& prepar
     const std::string& text = profile.text;
     profile.sentenceCount = countSentences(text);
 
-    WordClassifier classifier(dictionary, prepared.names, prepared.emoticonList);
+    WordClassifier classifier(dictionary, prepared.names, prepared.emoticonKeywords);
     // The contraction forms are counted on the character pass's word tokens, which are the
     // runs of letters and apostrophes of the text without its line feeds.
     ContractionCounter contractions(prepared.contractionForms);

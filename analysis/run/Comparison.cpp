@@ -34,11 +34,10 @@ std::variant<TextProfile, RefusalReason> profileText(const std::string& text, bo
     profile.text = text;
     profile.sentenceCount = countSentences(text);
 
-    WordClassifier classifier(dictionary, reference.names, reference.lists.emoticons);
+    WordClassifier classifier(dictionary, reference.names, reference.emoticonKeywords);
     // The contraction forms are counted on the character pass's word tokens, which are the
     // runs of letters and apostrophes of the text without its line feeds.
-    const ContractionFormTable forms;
-    ContractionCounter contractions(forms);
+    ContractionCounter contractions(reference.contractionForms);
     profile.characters = profileCharacters(stripLineFeeds(text), classifier, progress,
         [&contractions](std::string_view token) { contractions.addWord(token); });
     profile.contractionForms = contractions.forms();
@@ -69,6 +68,9 @@ Dictionary nameDictionary(const StringList& names)
 ReferenceData::ReferenceData(ReferenceLists referenceLists)
     : lists(std::move(referenceLists))
     , names(nameDictionary(lists.names))
+    , emoticonKeywords(lists.emoticons)
+    , emoticons(lists.emoticons, lists.emoticonWords)
+    , phrases(lists.phrases)
 {
 }
 
@@ -101,9 +103,9 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
     // Emoticons are counted on the texts as written, before the quotes are folded, so that
     // emoticons made with typographic quotes are still found.
     const std::int32_t firstEmoticons
-        = countEmoticons(first.text, first.okCount, reference.lists.emoticons, reference.lists.emoticonWords);
+        = countEmoticons(first.text, first.okCount, reference.emoticons);
     const std::int32_t secondEmoticons
-        = countEmoticons(second.text, second.okCount, reference.lists.emoticons, reference.lists.emoticonWords);
+        = countEmoticons(second.text, second.okCount, reference.emoticons);
     const std::string firstText = foldQuotes(std::move(first.text));
     const std::string secondText = foldQuotes(std::move(second.text));
 
@@ -113,7 +115,7 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
     Comparison comparison;
     TextProfile& a = comparison.first;
     a = std::move(std::get<TextProfile>(firstOutcome));
-    a.phraseCount = countPhrases(firstText, reference.lists.phrases);
+    a.phraseCount = countPhrases(firstText, reference.phrases);
 
     auto secondOutcome = profileText(secondText, false, reference, dictionary, progress);
     if (auto* refusal = std::get_if<RefusalReason>(&secondOutcome))
@@ -122,7 +124,7 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
     b = std::move(std::get<TextProfile>(secondOutcome));
     comparison.sharedUnknownWords = findSharedUnknownWords(a.unknownWords, b.unknownWords);
     progress.advanced(1);
-    b.phraseCount = countPhrases(secondText, reference.lists.phrases);
+    b.phraseCount = countPhrases(secondText, reference.phrases);
     progress.advanced(3);
 
     a.okCount = first.okCount;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "analysis/features/Contractions.h"
+#include "analysis/features/Phrases.h"
 #include "analysis/lists/ReferenceLists.h"
 #include "analysis/profile/Dictionary.h"
+#include "analysis/profile/Emoticons.h"
+#include "analysis/profile/WordClassifier.h"
 #include "analysis/run/ComparisonResult.h"
 #include "analysis/run/TextProfile.h"
 
@@ -15,10 +19,15 @@ class ProgressListener;
 // The dictionary of the name list: the names joined with CR LF and trimmed, each framed by '#'.
 Dictionary nameDictionary(const StringList& names);
 
-// The reference data a comparison consults besides the dictionary.
+// The reference data a comparison consults besides the dictionary, with what is prepared from it
+// once.
 struct ReferenceData {
     ReferenceLists lists;
     Dictionary names; // the name list, looked up as '#' + NAME + '#'
+    EmoticonKeywords emoticonKeywords;
+    EmoticonPatterns emoticons;
+    PhrasePatterns phrases;
+    ContractionFormTable contractionForms; // prepared here from its rows, not taken from the build
 
     explicit ReferenceData(ReferenceLists referenceLists);
 };

@@ -157,10 +157,11 @@ TEST(Differential, characterPassAndClassifier)
         "catcat ", "oj ", "DON'T "};
     const Dictionary dictionary = Dictionary::fromText(smallDictionary);
     const Dictionary names = ReferenceData(ReferenceLists{{}, {}, smallNames, {}}).names;
+    const EmoticonKeywords emoticonKeywords(smallEmoticons);
     ProgressListener silent;
     for (int i = 0; i < casesPerFamily() * 3; ++i) {
         const std::string input = generate.text(pieces, 40);
-        WordClassifier classifier(dictionary, names, smallEmoticons);
+        WordClassifier classifier(dictionary, names, emoticonKeywords);
         const CharacterProfile fast = profileCharacters(input, classifier, silent);
         reference::Classifier plainClassifier(smallDictionary, smallNames, smallEmoticons);
         const CharacterProfile plain = reference::profileCharacters(input, plainClassifier);
@@ -328,7 +329,7 @@ TEST(Differential, corpusPieces)
         ASSERT_EQ(countSentences(text), reference::countSentences(text));
         ASSERT_EQ(countPhrases(text, phrases), reference::countPhrases(text, lists.phrases));
 
-        WordClassifier classifier(dictionary, data.names, lists.emoticons);
+        WordClassifier classifier(dictionary, data.names, data.emoticonKeywords);
         const CharacterProfile fastProfile = profileCharacters(stripLineFeeds(text), classifier, silent);
         reference::Classifier plainClassifier(dictionaryText, lists.names, lists.emoticons);
         const CharacterProfile plainProfile = reference::profileCharacters(stripLineFeeds(text), plainClassifier);

@@ -19,7 +19,7 @@ CharacterProfile profile(std::string_view text)
 {
     static const Dictionary dictionary = Dictionary::fromText("#A#");
     static const Dictionary names;
-    static const StringList emoticons;
+    static const EmoticonKeywords emoticons;
     WordClassifier classifier(dictionary, names, emoticons);
     CountingProgress progress;
     CharacterProfile result = profileCharacters(text, classifier, progress);

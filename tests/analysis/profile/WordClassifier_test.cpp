@@ -19,7 +19,7 @@ protected:
           "#milk#\r\n#meet#\r\n#the#\r\n#and#\r\n#nasa#\r\n#ok#\r\n")
         : m_dictionary(Dictionary::fromText(dictionaryText))
         , m_names(Dictionary::fromText("#John#\r\n#MARY#\r\n#jan#\r\n#Zork#"))
-        , m_emoticons{":-)", "oj", "Yikes", "zzz"}
+        , m_emoticons(StringList{":-)", "oj", "Yikes", "zzz"})
         , m_classifier(m_dictionary, m_names, m_emoticons)
     {
     }
@@ -50,7 +50,7 @@ protected:
 
     Dictionary m_dictionary;
     Dictionary m_names;
-    StringList m_emoticons;
+    EmoticonKeywords m_emoticons;
     WordClassifier m_classifier;
 };
 
@@ -209,7 +209,7 @@ TEST(WordClassifier, anEmptyTokenIsNeverAName)
 {
     const Dictionary dictionary = Dictionary::fromText("#the#");
     const Dictionary names = Dictionary::fromText("#John#\r\n##");
-    const StringList emoticons;
+    const EmoticonKeywords emoticons;
     WordClassifier classifier(dictionary, names, emoticons);
     bool skipNext = false;
     classifier.classify("the", "", skipNext);
