@@ -211,7 +211,11 @@ void ContractionCounter::addWord(std::string_view word)
         std::transform(word.begin(), word.end(), upper, [](char c) { return toUpperAscii(c); });
         id = m_table.idOf(std::string_view(upper, word.size()));
     }
-    std::copy_backward(m_recentWords.begin(), m_recentWords.end() - 1, m_recentWords.end());
+    // Four ids, moved one place by hand: a copy of twelve bytes would be a library call per token.
+    static_assert(ContractionFormTable::mostWords == 4);
+    m_recentWords[3] = m_recentWords[2];
+    m_recentWords[2] = m_recentWords[1];
+    m_recentWords[1] = m_recentWords[0];
     m_recentWords[0] = id;
     if (id < 0)
         return;
