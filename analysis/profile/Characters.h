@@ -64,28 +64,20 @@ struct PackedWord {
     static constexpr PackedWord of(std::string_view word)
     {
         PackedWord packed{0, std::uint64_t{word.size()} << 56};
-        for (std::size_t k = 0; k < word.size(); ++k) {
-            const std::uint64_t c = static_cast<unsigned char>(word[k]);
-            if (k < 8)
-                packed.low |= c << (8 * k);
-            else
-                packed.high |= c << (8 * (k - 8));
-        }
+        for (std::size_t k = 0; k < word.size(); ++k)
+            packed.put(k, word[k]);
         return packed;
     }
 
-    // The same from a buffer that holds the word and zeros after it up to its sixteenth byte.
-    static PackedWord ofPadded(const char* buffer, std::size_t length)
+    // Sets the character at place k (below 16) of a word being built in registers; the length
+    // goes into the top byte once the word is complete.
+    constexpr void put(std::size_t k, char character)
     {
-        if constexpr (std::endian::native == std::endian::little) {
-            PackedWord packed;
-            std::memcpy(&packed.low, buffer, 8);
-            std::memcpy(&packed.high, buffer + 8, 8);
-            packed.high |= std::uint64_t{length} << 56;
-            return packed;
-        } else {
-            return of(std::string_view(buffer, length));
-        }
+        const std::uint64_t c = static_cast<unsigned char>(character);
+        if (k < 8)
+            low |= c << (8 * k);
+        else
+            high |= c << (8 * (k - 8));
     }
 
     std::string unpacked() const

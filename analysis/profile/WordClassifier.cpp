@@ -275,9 +275,10 @@ void WordClassifier::growKnownWords() const
 
 void WordClassifier::classify(std::string_view previous, std::string_view token, bool& skipNext)
 {
-    // Tokens are short: they are upper-cased on the stack, zeros after them, in the same loop that
-    // looks for a lowercase letter.
-    char shortUpper[32] = {};
+    // Tokens are short: they are upper-cased on the stack in the same loop that looks for a
+    // lowercase letter and packs the word in registers. (Packing it from the bytes just stored
+    // would wait for the stores to reach memory.)
+    char shortUpper[32];
     std::string longUpper;
     std::string_view upperToken;
     bool noLowercase = true;
@@ -285,11 +286,13 @@ void WordClassifier::classify(std::string_view previous, std::string_view token,
     if (token.size() <= sizeof shortUpper) {
         for (std::size_t k = 0; k < token.size(); ++k) {
             noLowercase = noLowercase && code(token[k]) <= 90;
-            shortUpper[k] = toUpperAscii(token[k]);
+            const char upper = toUpperAscii(token[k]);
+            shortUpper[k] = upper;
+            if (k < PackedWord::capacity)
+                packed.put(k, upper);
         }
         upperToken = std::string_view(shortUpper, token.size());
-        if (token.size() <= PackedWord::capacity)
-            packed = PackedWord::ofPadded(shortUpper, token.size());
+        packed.high |= std::uint64_t{token.size()} << 56;
     } else {
         noLowercase = std::none_of(token.begin(), token.end(), [](char c) { return code(c) > 90; });
         longUpper = toUpperAscii(token);
