@@ -204,6 +204,28 @@ TEST_F(WordClassifierTest, clearStartsAFreshText)
     EXPECT_EQ(lists().capsWords, (CountedTexts{{"NASA", 1}}));
 }
 
+// Words of up to 15 characters are remembered packed into two machine words after their first
+// lookup; a word that differs from a remembered one only in its last place, or only in its length,
+// must not take the remembered kind.
+TEST(WordClassifier, remembersEachShortWordByEveryCharacter)
+{
+    const Dictionary dictionary
+        = Dictionary::fromText("#abcdefgh#\r\n#abcdefghijklmno#\r\n#abcdefghijklmnop#\r\n#abcdefghijklmnopq#");
+    const Dictionary names;
+    const EmoticonKeywords emoticons;
+    WordClassifier classifier(dictionary, names, emoticons);
+    const std::vector<std::string> tokens = {"abcdefgh", "abcdefgi", "abcdefghi", "abcdefghijklmno", "abcdefghijklmnx",
+        "abcdefghijklmn", "abcdefghijklmnop", "abcdefghijklmnoq", "abcdefghijklmnopq"};
+    for (int round = 0; round < 2; ++round)
+        for (const std::string& token : tokens) {
+            bool skipNext = false;
+            classifier.classify("", token, skipNext);
+        }
+    EXPECT_EQ(classifier.lists().unknownWords,
+        (StringList{"ABCDEFGI", "ABCDEFGHI", "ABCDEFGHIJKLMNX", "ABCDEFGHIJKLMN", "ABCDEFGHIJKLMNOQ"}));
+    EXPECT_EQ(classifier.lists().unrecognisedWordCount, 10);
+}
+
 // With a name list holding "##", the empty token would be a name if it were looked up there.
 TEST(WordClassifier, anEmptyTokenIsNeverAName)
 {
