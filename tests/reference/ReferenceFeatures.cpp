@@ -167,7 +167,11 @@ double contractionPoints(std::string_view firstText, std::string_view secondText
         {"wasn't", "was not"}, {"they're", "they are"}, {"they've", "they have"}, {"isn't", "is not"},
         {"we've", "we have"}, {"it'll", "it will"}};
     const auto count = [](std::string_view text, std::string_view form) {
-        std::string s = " " + toUpperAscii(trimmed(text)) + " ";
+        // Built by appending, here and below: GCC 12's -Wrestrict misreads " " + std::string&& in
+        // a release build.
+        std::string s = " ";
+        s += toUpperAscii(trimmed(text));
+        s += ' ';
         s.erase(std::remove(s.begin(), s.end(), '\n'), s.end());
         std::replace(s.begin(), s.end(), '\r', ' ');
         for (char& c : s)
@@ -175,7 +179,9 @@ double contractionPoints(std::string_view firstText, std::string_view secondText
                 c = ' ';
         while (s.find("  ") != std::string::npos)
             s = pairPass(s);
-        const std::string pattern = " " + toUpperAscii(form) + " ";
+        std::string pattern = " ";
+        pattern += toUpperAscii(form);
+        pattern += ' ';
         int n = 0;
         for (std::size_t p; (p = s.find(pattern)) != std::string::npos; ++n)
             s[p] = '#';
