@@ -308,8 +308,6 @@ TEST(Differential, corpusPieces)
     const ReferenceLists lists = builtInReferenceLists();
     const Dictionary dictionary = Dictionary::fromText(dictionaryText);
     const ReferenceData data(lists);
-    const EmoticonPatterns emoticons(lists.emoticons, lists.emoticonWords);
-    const PhrasePatterns phrases(lists.phrases);
     ProgressListener silent;
     const std::size_t pieceSize = 6000;
     const std::size_t pieces = std::min<std::size_t>(novel.size() / pieceSize, static_cast<std::size_t>(std::max(2, casesPerFamily() / 100)));
@@ -322,12 +320,12 @@ TEST(Differential, corpusPieces)
 
         std::string fastText = fast.text;
         std::string plainText = plain.text;
-        ASSERT_EQ(countEmoticons(fastText, 0, emoticons),
+        ASSERT_EQ(countEmoticons(fastText, 0, data.emoticons),
             reference::countEmoticons(plainText, 0, lists.emoticons, lists.emoticonWords));
         ASSERT_EQ(fastText, plainText);
         const std::string text = foldQuotes(fastText);
         ASSERT_EQ(countSentences(text), reference::countSentences(text));
-        ASSERT_EQ(countPhrases(text, phrases), reference::countPhrases(text, lists.phrases));
+        ASSERT_EQ(countPhrases(text, data.phrases), reference::countPhrases(text, lists.phrases));
 
         WordClassifier classifier(dictionary, data.names, data.emoticonKeywords);
         const CharacterProfile fastProfile = profileCharacters(stripLineFeeds(text), classifier, silent);
