@@ -7,6 +7,7 @@
 #include "analysis/profile/WordClassifier.h"
 #include "analysis/run/Analyzer.h"
 #include "analysis/run/ProgressListener.h"
+#include "analysis/run/TwoTextComparison.h"
 
 #include <benchmark/benchmark.h>
 

@@ -10,6 +10,7 @@
 #include "analysis/lists/ReferenceLists.h"
 #include "analysis/profile/Windows1252.h"
 #include "analysis/run/Analyzer.h"
+#include "analysis/run/TwoTextComparison.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>

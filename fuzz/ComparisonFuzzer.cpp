@@ -5,6 +5,7 @@
 
 #include "analysis/profile/Windows1252.h"
 #include "analysis/run/Analyzer.h"
+#include "analysis/run/TwoTextComparison.h"
 #include "analysis/run/Verdict.h"
 
 #include <cstdint>

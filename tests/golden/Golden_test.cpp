@@ -1,6 +1,7 @@
 // Whole comparisons whose terms and percentage were worked out by hand from the rules; each
 // case folder explains its working in working.md.
 #include "analysis/run/Analyzer.h"
+#include "analysis/run/TwoTextComparison.h"
 
 #include <gtest/gtest.h>
 

@@ -18,6 +18,7 @@
 #include "analysis/run/Comparison.h"
 #include "analysis/run/ProgressListener.h"
 #include "analysis/run/Rules.h"
+#include "analysis/run/TwoTextComparison.h"
 
 #include <gtest/gtest.h>
 

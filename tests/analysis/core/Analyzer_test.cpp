@@ -1,4 +1,5 @@
 #include "analysis/run/Analyzer.h"
+#include "analysis/run/TwoTextComparison.h"
 
 #include <gtest/gtest.h>
 

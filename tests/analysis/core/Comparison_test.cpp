@@ -1,5 +1,6 @@
 #include "analysis/run/Comparison.h"
 #include "analysis/run/ProgressListener.h"
+#include "analysis/run/TwoTextComparison.h"
 #include "analysis/run/Verdict.h"
 
 #include <gtest/gtest.h>
