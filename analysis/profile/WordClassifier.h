@@ -43,8 +43,10 @@ private:
 // Sorts each word token of a text into a name, a dictionary word or an unrecognised word.
 class WordClassifier {
 public:
-    // The names are the name list joined with CR LF, trimmed.
+    // The names are the name list joined with CR LF, trimmed. The classifier keeps references to
+    // all three, which must outlive it.
     WordClassifier(const Dictionary& dictionary, const Dictionary& names, const EmoticonKeywords& emoticons);
+    WordClassifier(const Dictionary&, const Dictionary&, EmoticonKeywords&&) = delete;
 
     // Classifies one token (letters and apostrophes, none at either end, possibly empty); the
     // previous token is the one before it. Sets skipNext when the token is a name, so that the
