@@ -151,6 +151,18 @@ void compareOneWithThousandProfiles(benchmark::State& state)
 }
 BENCHMARK(compareOneWithThousandProfiles)->Unit(benchmark::kMillisecond);
 
+// Compares the profiles of two whole novels: the pair step alone, which reads the profiles' lists
+// and indexes and never the texts.
+void compareTwoNovelProfiles(benchmark::State& state)
+{
+    const quendry::Analyzer analyzer;
+    const quendry::TextProfile first = analyzer.profile(novel("conan_doyle_-_adventures_of_sherlock_holmes.txt"), dictionary());
+    const quendry::TextProfile second = analyzer.profile(novel("austen_-_emma.txt"), dictionary());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(analyzer.compare(first, second));
+}
+BENCHMARK(compareTwoNovelProfiles)->Unit(benchmark::kMicrosecond);
+
 // The heap a list of strings holds beyond its own size: the buffers of the strings too long to
 // be held inline.
 std::size_t heapBytes(const quendry::StringList& list)
@@ -185,7 +197,7 @@ void storedProfileSize(benchmark::State& state)
     std::size_t total = 0;
     for (const std::string& text : texts) {
         const quendry::TextProfile p = analyzer.profile(text, dictionary());
-        total += sizeof p + p.text.capacity() + 1 + heapBytes(p.characters.specialChars)
+        total += sizeof p + heapBytes(p.characters.specialChars)
             + heapBytes(p.characters.symbolRuns) + heapBytes(p.capsWords) + heapBytes(p.unknownWords)
             + heapBytes(p.unknownWordOrder) + heapBytes(p.capsWordOrder) + heapBytes(p.symbolRunOrder)
             + heapBytes(p.repeatedMarks) + heapBytes(p.loneSymbols);

@@ -67,8 +67,7 @@ TextProfile finishProfile(NormalisedText normalised, const PreparedLists& prepar
     // emoticons made with typographic quotes are still found.
     profile.okCount = normalised.okCount;
     profile.emoticonCount = countEmoticons(normalised.text, normalised.okCount, prepared.emoticons);
-    profile.text = foldQuotes(std::move(normalised.text));
-    const std::string& text = profile.text;
+    const std::string text = foldQuotes(std::move(normalised.text));
     profile.sentenceCount = countSentences(text);
 
     WordClassifier classifier(dictionary, prepared.names, prepared.emoticonKeywords);
@@ -94,7 +93,7 @@ TextProfile finishProfile(NormalisedText normalised, const PreparedLists& prepar
 
     profile.phraseCount = countPhrases(text, prepared.phrases);
     profile.lowercaseSentenceStarts = countLowercaseSentenceStarts(text);
-    indexProfile(profile);
+    indexProfile(profile, text);
     progress.advanced(fixedStepsPerText);
     return profile;
 }

@@ -26,7 +26,7 @@ bool isPlainCharacter(char c)
 
 } // namespace
 
-void indexProfile(TextProfile& profile)
+void indexProfile(TextProfile& profile, std::string_view text)
 {
     const CountedTexts& symbolRuns = profile.characters.symbolRuns;
     profile.unknownWordOrder = orderOf(profile.unknownWords);
@@ -36,10 +36,10 @@ void indexProfile(TextProfile& profile)
     for (const CountedText& run : symbolRuns)
         profile.symbolRunPenaltyTotal += unsharedRunPenalty(profile.characters.wordCount, run.count);
     profile.repeatedMarks = repeatedMarkTotals(symbolRuns);
-    profile.loneSymbols = collectLoneSymbols(profile.text);
-    profile.hyphenSpacing = measureHyphenSpacing(profile.text);
-    profile.usesAmpersand = profile.text.find('&') != std::string::npos;
-    profile.plainCharset = std::all_of(profile.text.begin(), profile.text.end(), isPlainCharacter);
+    profile.loneSymbols = collectLoneSymbols(text);
+    profile.hyphenSpacing = measureHyphenSpacing(text);
+    profile.usesAmpersand = text.find('&') != std::string_view::npos;
+    profile.plainCharset = std::all_of(text.begin(), text.end(), isPlainCharacter);
 }
 
 } // namespace quendry

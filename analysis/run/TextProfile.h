@@ -42,13 +42,10 @@ struct TextProfile {
     std::int32_t phraseCount = 0;
     std::int32_t lowercaseSentenceStarts = 0;
 
-    // The normalised text as the later passes read it: emoticons removed, quotes folded,
-    // line breaks kept.
-    std::string text;
-
     // What the comparison step reads besides the values above, built from them and the text by
     // indexProfile once every pass has run, so that comparing two profiles never goes through
-    // either text.
+    // either text. The profile does not keep the text itself: a comparison copies its profiles,
+    // and that copy then grows with the lists, not with the length of the texts.
     std::vector<std::uint32_t> unknownWordOrder; // positions in unknownWords, in the order of the words
     std::vector<std::uint32_t> capsWordOrder;    // positions in capsWords, likewise
     std::vector<std::uint32_t> symbolRunOrder;   // positions in characters.symbolRuns, likewise
@@ -62,8 +59,9 @@ struct TextProfile {
     bool operator==(const TextProfile&) const = default;
 };
 
-// Builds the indexes above from the profile's values and text.
-void indexProfile(TextProfile& profile);
+// Builds the indexes above from the profile's values and its text: the normalised text as the
+// later passes read it (emoticons removed, quotes folded, line breaks kept).
+void indexProfile(TextProfile& profile, std::string_view text);
 
 // The position in `list` of the item whose text is `key`, found through `order` (the list's
 // positions in the order of their text), if the list holds it.

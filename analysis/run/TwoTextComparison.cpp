@@ -31,7 +31,6 @@ std::variant<TextProfile, RefusalReason> profileText(const std::string& text, bo
     const ReferenceData& reference, const Dictionary& dictionary, ProgressListener& progress)
 {
     TextProfile profile;
-    profile.text = text;
     profile.sentenceCount = countSentences(text);
 
     WordClassifier classifier(dictionary, reference.names, reference.emoticonKeywords);
@@ -104,10 +103,10 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
     a.okCount = first.okCount;
     b.okCount = second.okCount;
     // The rules that compare lists read them through the profiles' indexes.
-    a.lowercaseSentenceStarts = countLowercaseSentenceStarts(a.text);
-    b.lowercaseSentenceStarts = countLowercaseSentenceStarts(b.text);
-    indexProfile(a);
-    indexProfile(b);
+    a.lowercaseSentenceStarts = countLowercaseSentenceStarts(firstText);
+    b.lowercaseSentenceStarts = countLowercaseSentenceStarts(secondText);
+    indexProfile(a, firstText);
+    indexProfile(b, secondText);
     a.emoticonCount = firstEmoticons;
     b.emoticonCount = secondEmoticons;
 
@@ -139,7 +138,7 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
     t.colonPoints = colonPoints(a, b);
     t.semicolonPoints = semicolonPoints(a, b);
     t.unsharedSymbolRunPoints = unsharedSymbolRunPoints(a, b);
-    t.loneSymbolPoints = loneSymbolPoints(a.text, b.text, a.characters.wordCount, b.characters.wordCount);
+    t.loneSymbolPoints = loneSymbolPoints(firstText, secondText, a.characters.wordCount, b.characters.wordCount);
     t.lowercaseStartPoints = lowercaseStartPoints(a, b);
     t.phraseRatePoints = phraseRatePoints(a, b);
     t.otherSymbolRatePoints = otherSymbolRatePoints(a, b);
@@ -151,7 +150,7 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
 
     t.capsWordRatePoints = capsWordRatePoints(a, b);
     t.plainCharsetPoints = plainCharsetPoints(a, b);
-    t.hyphenSpacingPoints = hyphenSpacingPoints(a.text, b.text);
+    t.hyphenSpacingPoints = hyphenSpacingPoints(firstText, secondText);
     t.specialCharPoints = specialCharPoints(a, b);
     t.ampersandPoints = ampersandPoints(a, b);
     progress.filled();

@@ -240,8 +240,8 @@ TEST(Differential, symbolHabitsAndSharedLists)
         };
         fill(a);
         fill(b);
-        indexProfile(a);
-        indexProfile(b);
+        indexProfile(a, "");
+        indexProfile(b, "");
         ASSERT_EQ(findSharedUnknownWords(a, b), reference::findSharedUnknownWords(a.unknownWords, b.unknownWords));
         ASSERT_EQ(findSharedUnknownWords(a.unknownWords, b.unknownWords),
             reference::findSharedUnknownWords(a.unknownWords, b.unknownWords));
@@ -374,7 +374,6 @@ void expectSameTextProfile(const TextProfile& fast, const TextProfile& plain, co
     EXPECT_EQ(fast.unknownWords, plain.unknownWords) << side;
     EXPECT_EQ(fast.phraseCount, plain.phraseCount) << side;
     EXPECT_EQ(fast.lowercaseSentenceStarts, plain.lowercaseSentenceStarts) << side;
-    EXPECT_EQ(fast.text, plain.text) << side;
 }
 
 void expectSameOutcome(const ComparisonOutcome& fast, const ComparisonOutcome& plain, const std::string& where)

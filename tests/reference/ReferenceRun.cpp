@@ -17,7 +17,6 @@ std::variant<TextProfile, RefusalReason> profileText(const std::string& text, bo
     std::string_view dictionaryText)
 {
     TextProfile profile;
-    profile.text = text;
     profile.sentenceCount = countSentences(text);
     Classifier classifier(dictionaryText, lists.names, lists.emoticons);
     profile.characters = profileCharacters(stripLineFeeds(text), classifier);
@@ -70,13 +69,13 @@ ComparisonOutcome compareTexts(std::string_view firstPane, std::string_view seco
     t.wordLengthPoints = wordLengthPoints(a, b);
     t.spaceBeforeMarkPoints = spaceBeforeMarkPoints(a, b);
     t.spaceAfterMarkPoints = spaceAfterMarkPoints(a, b);
-    t.contractionPoints = contractionPoints(a.text, b.text, ac.wordTokenCount, bc.wordTokenCount);
+    t.contractionPoints = contractionPoints(firstText, secondText, ac.wordTokenCount, bc.wordTokenCount);
     t.commaRatePoints = commaRatePoints(a, b);
     t.sharedSymbolRunPoints = sharedSymbolRunPoints(ac.symbolRuns, bc.symbolRuns);
     t.sharedCapsWordPoints = sharedCapsWordPoints(a.capsWords, b.capsWords);
     t.sharedUnknownWordPoints = quendry::sharedUnknownWordPoints(comparison.sharedUnknownWords.size());
-    a.lowercaseSentenceStarts = countLowercaseSentenceStarts(a.text);
-    b.lowercaseSentenceStarts = countLowercaseSentenceStarts(b.text);
+    a.lowercaseSentenceStarts = countLowercaseSentenceStarts(firstText);
+    b.lowercaseSentenceStarts = countLowercaseSentenceStarts(secondText);
     t.sentenceLengthPoints = sentenceLengthPoints(a, b);
     t.unknownWordRatePoints = unknownWordRatePoints(a, b);
     t.repeatedSymbolPoints = reference::compareRepeatedMarks(ac.symbolRuns, bc.symbolRuns);
@@ -84,17 +83,17 @@ ComparisonOutcome compareTexts(std::string_view firstPane, std::string_view seco
     t.colonPoints = colonPoints(a, b);
     t.semicolonPoints = semicolonPoints(a, b);
     t.unsharedSymbolRunPoints = unsharedSymbolRunPoints(ac.symbolRuns, ac.wordCount, bc.symbolRuns, bc.wordCount);
-    t.loneSymbolPoints = loneSymbolPoints(a.text, b.text, ac.wordCount, bc.wordCount);
+    t.loneSymbolPoints = loneSymbolPoints(firstText, secondText, ac.wordCount, bc.wordCount);
     t.lowercaseStartPoints = lowercaseStartPoints(a, b);
     t.phraseRatePoints = phraseRatePoints(a, b);
     t.otherSymbolRatePoints = otherSymbolRatePoints(a, b);
     t.lowercaseIPoints = lowercaseIPoints(a, b);
     t.emoticonRatePoints = emoticonRatePoints(a, b);
     t.capsWordRatePoints = capsWordRatePoints(a, b);
-    t.plainCharsetPoints = plainCharsetPoints(a.text, b.text);
-    t.hyphenSpacingPoints = hyphenSpacingPoints(a.text, b.text);
+    t.plainCharsetPoints = plainCharsetPoints(firstText, secondText);
+    t.hyphenSpacingPoints = hyphenSpacingPoints(firstText, secondText);
     t.specialCharPoints = specialCharPoints(a, b);
-    t.ampersandPoints = ampersandPoints(a.text, b.text);
+    t.ampersandPoints = ampersandPoints(firstText, secondText);
     comparison.score = verdictScore(t, {ac.letterCount, bc.letterCount, ac.wordTokenCount, bc.wordTokenCount});
     comparison.percent = shownPercent(comparison.score);
     return comparison;

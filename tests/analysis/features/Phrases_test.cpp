@@ -105,7 +105,7 @@ TextProfile capsWords(CountedTexts words)
 {
     TextProfile p;
     p.capsWords = std::move(words);
-    indexProfile(p);
+    indexProfile(p, "");
     return p;
 }
 
@@ -131,7 +131,7 @@ TextProfile runs(const StringList& symbolRuns)
     TextProfile p;
     for (const std::string& run : symbolRuns)
         p.characters.symbolRuns.push_back({run, 1});
-    indexProfile(p);
+    indexProfile(p, "");
     return p;
 }
 

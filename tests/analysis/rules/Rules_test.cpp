@@ -213,7 +213,7 @@ TextProfile withRuns(std::int32_t words, CountedTexts runs)
     TextProfile p;
     p.characters.wordCount = words;
     p.characters.symbolRuns = std::move(runs);
-    indexProfile(p);
+    indexProfile(p, "");
     return p;
 }
 
@@ -234,8 +234,7 @@ TEST(Rules, unsharedSymbolRunsArePenalisedRunByRun)
 TextProfile text(std::string content)
 {
     TextProfile p;
-    p.text = std::move(content);
-    indexProfile(p);
+    indexProfile(p, content);
     return p;
 }
 
