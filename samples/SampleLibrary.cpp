@@ -10,10 +10,11 @@
 
 namespace quendry {
 
-SampleLibrary::SampleLibrary(SettingsStore& settings, ProgramFolder folder, QObject* parent)
+SampleLibrary::SampleLibrary(SettingsStore& settings, ProgramFolder folder, const Analyzer& analyzer, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
     , m_store(std::move(folder))
+    , m_analyzer(analyzer)
 {
 }
 

@@ -33,7 +33,8 @@ class SampleLibrary : public QObject {
     Q_OBJECT
 
 public:
-    SampleLibrary(SettingsStore& settings, ProgramFolder folder, QObject* parent = nullptr);
+    // The analyzer is the program's one engine, which must outlive the library.
+    SampleLibrary(SettingsStore& settings, ProgramFolder folder, const Analyzer& analyzer, QObject* parent = nullptr);
 
     // The Samples window, modal above parent.
     void openSamples(QWidget* parent);
@@ -80,7 +81,7 @@ private:
     SettingsStore& m_settings;
     SampleStore m_store;
     RememberedSamples m_remembered;
-    const Analyzer m_analyzer; // prepared once, for every ranking
+    const Analyzer& m_analyzer;
 };
 
 } // namespace quendry

@@ -22,9 +22,10 @@ int progressMaximum(std::size_t firstLength, std::size_t secondLength)
 
 } // namespace
 
-AnalysisRun::AnalysisRun(const Widgets& widgets, QObject* parent)
+AnalysisRun::AnalysisRun(const Analyzer& analyzer, const Widgets& widgets, QObject* parent)
     : QObject(parent)
     , m_widgets(widgets)
+    , m_task(analyzer)
 {
     m_pollTimer.setInterval(progressPollMs);
     connect(&m_pollTimer, &QTimer::timeout, this, &AnalysisRun::poll);

@@ -38,7 +38,7 @@ public:
 
     static constexpr int progressPollMs = 40;
 
-    AnalysisRun(const Widgets& widgets, QObject* parent = nullptr);
+    AnalysisRun(const Analyzer& analyzer, const Widgets& widgets, QObject* parent = nullptr);
 
     // From the button press until the end animation has finished.
     bool isRunning() const { return m_running; }

@@ -42,8 +42,9 @@ private:
 
 } // namespace
 
-ComparisonTask::ComparisonTask(QObject* parent)
+ComparisonTask::ComparisonTask(const Analyzer& analyzer, QObject* parent)
     : QObject(parent)
+    , m_analyzer(analyzer)
 {
     connect(&m_watcher, &QFutureWatcher<Result>::finished, this, [this] {
         m_running = false;

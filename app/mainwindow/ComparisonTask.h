@@ -33,7 +33,8 @@ public:
         QString failure;
     };
 
-    explicit ComparisonTask(QObject* parent = nullptr);
+    // The analyzer is the program's one engine, which must outlive the task.
+    explicit ComparisonTask(const Analyzer& analyzer, QObject* parent = nullptr);
     // Waits for a worker that is still running: it reads nothing of this object, but the program
     // must not end under it.
     ~ComparisonTask() override;
@@ -55,8 +56,8 @@ public:
     struct SharedProgress;
 
 private:
-    // Prepared once for the task's lifetime; only read while a worker runs.
-    const Analyzer m_analyzer;
+    // Only read while a worker runs.
+    const Analyzer& m_analyzer;
     // Used by one worker at a time; replaced, between runs, when the dictionary's path changes.
     std::unique_ptr<DictionaryFile> m_dictionaryFile;
     std::shared_ptr<SharedProgress> m_progress;

@@ -52,7 +52,7 @@ int paneIndex(Pane which)
 
 } // namespace
 
-MainWindow::MainWindow(SettingsStore& settings, FileLocations files, QWidget* parent)
+MainWindow::MainWindow(SettingsStore& settings, FileLocations files, const Analyzer& analyzer, QWidget* parent)
     : QMainWindow(parent)
     , m_settings(settings)
     , m_files(std::move(files))
@@ -68,7 +68,7 @@ MainWindow::MainWindow(SettingsStore& settings, FileLocations files, QWidget* pa
     setMinimumSize(minimumWidth, minimumHeight);
 
     buildWidgets();
-    m_run = new AnalysisRun({m_progressStrip, m_progressBar, m_resultStrip, m_gauge, m_picture, this}, this);
+    m_run = new AnalysisRun(analyzer, {m_progressStrip, m_progressBar, m_resultStrip, m_gauge, m_picture, this}, this);
     connect(m_run, &AnalysisRun::completed, this, &MainWindow::comparisonCompleted);
     connect(m_run, &AnalysisRun::finished, this, &MainWindow::runFinished);
 

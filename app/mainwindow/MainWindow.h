@@ -17,6 +17,7 @@ class QTextDocument;
 namespace quendry {
 
 class AnalysisRun;
+class Analyzer;
 class ResultGauge;
 class SettingsStore;
 class StatusPicture;
@@ -44,7 +45,8 @@ public:
     }
 
     // Reads the settings (writing the defaults of empty values) and the panes' saved contents.
-    MainWindow(SettingsStore& settings, FileLocations files, QWidget* parent = nullptr);
+    // The analyzer is the program's one engine, which must outlive the window.
+    MainWindow(SettingsStore& settings, FileLocations files, const Analyzer& analyzer, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Unsaved pane text is saved this often, so that a crash loses at most this much typing.

@@ -16,8 +16,8 @@ namespace quendry {
 
 Application::Application(SettingsStore& settings, FileLocations files, QObject* parent)
     : QObject(parent)
-    , m_window(std::make_unique<MainWindow>(settings, files))
-    , m_samples(std::make_unique<SampleLibrary>(settings, files.userFolder()))
+    , m_window(std::make_unique<MainWindow>(settings, files, m_analyzer))
+    , m_samples(std::make_unique<SampleLibrary>(settings, files.userFolder(), m_analyzer))
     , m_history(std::make_unique<HistoryLog>(settings, files.userFolder(), *m_samples))
     , m_files(files)
     , m_reports(std::make_unique<ReportSaver>())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/run/Analyzer.h"
 #include "app/shell/FileLocations.h"
 
 #include <QObject>
@@ -45,6 +46,8 @@ private:
     void connectParts();
     void terminate();
 
+    // The one engine, prepared once; it outlives the window and the library, whose workers use it.
+    const Analyzer m_analyzer;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<SampleLibrary> m_samples;
     std::unique_ptr<HistoryLog> m_history;

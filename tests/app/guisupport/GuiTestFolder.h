@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/run/Analyzer.h"
 #include "app/settings/SettingsStore.h"
 #include "app/shell/ProgramFolder.h"
 
@@ -33,7 +34,11 @@ public:
     SettingsStore& reopenSettings();
     QString settingsFile() const;
 
+    // An engine for the window under test, which it must outlive as the program's own does.
+    const Analyzer& analyzer() const { return m_analyzer; }
+
 private:
+    Analyzer m_analyzer;
     QTemporaryDir m_directory;
     std::unique_ptr<SettingsStore> m_settings;
 };

@@ -31,7 +31,7 @@ struct Fixture {
 
     Fixture()
     {
-        window = std::make_unique<MainWindow>(folder.settings(), folder.folder());
+        window = std::make_unique<MainWindow>(folder.settings(), folder.folder(), folder.analyzer());
         QObject::connect(window.get(), &MainWindow::comparisonFinished, [this](int percent) { percents.append(percent); });
         QObject::connect(child<StatusPicture>("statusPicture"), &StatusPicture::frameShown,
             [this](int frame) { frames.append(frame); });

@@ -88,7 +88,7 @@ private slots:
 void MainWindowTest::firstStart()
 {
     GuiTestFolder folder;
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     QVERIFY(window.checkDictionary());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -121,7 +121,7 @@ void MainWindowTest::firstStart()
 void MainWindowTest::layoutHasNoGapsAndFullStrips()
 {
     GuiTestFolder folder;
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     strip(window, "resultStrip")->show();
@@ -168,7 +168,7 @@ void MainWindowTest::storedSizes()
     GuiTestFolder folder;
     folder.settings().setText(Setting::WindowWidth, width);
     folder.settings().setText(Setting::WindowHeight, height);
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     QCOMPARE(window.size(), expected);
     QCOMPARE(folder.settings().text(Setting::WindowWidth), widthAfterStart);
 }
@@ -183,7 +183,7 @@ void MainWindowTest::placementAndUpperHeightComeBack()
     settings.setNumber(Setting::WindowLeft, 120);
     settings.setNumber(Setting::WindowTop, 80);
     {
-        MainWindow window(settings, folder.folder());
+        MainWindow window(settings, folder.folder(), folder.analyzer());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.pos(), QPoint(120, 80));
@@ -210,7 +210,7 @@ void MainWindowTest::placementOffEveryScreenIsCorrected()
     GuiTestFolder folder;
     folder.settings().setNumber(Setting::WindowLeft, -20000);
     folder.settings().setNumber(Setting::WindowTop, 15000);
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -225,7 +225,7 @@ void MainWindowTest::maximisedWindowStoresItsNormalPlace()
     folder.settings().setNumber(Setting::WindowHeight, 500);
     folder.settings().setNumber(Setting::WindowLeft, 60);
     folder.settings().setNumber(Setting::WindowTop, 50);
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.showMaximized();
@@ -242,7 +242,7 @@ void MainWindowTest::closeAndRestartKeepsPanesAndTheme()
 {
     GuiTestFolder folder;
     {
-        MainWindow window(folder.settings(), folder.folder());
+        MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
         window.show();
         QTextCursor cursor(window.pane(Pane::Upper).document());
         cursor.insertText(QStringLiteral("First "));
@@ -262,7 +262,7 @@ void MainWindowTest::closeAndRestartKeepsPanesAndTheme()
     QVERIFY(folder.readFile(QStringLiteral("Bottom.txt")).startsWith("{\\rtf"));
     QCOMPARE(folder.reopenSettings().text(Setting::Skin), QStringLiteral("Dark"));
 
-    MainWindow again(folder.settings(), folder.folder());
+    MainWindow again(folder.settings(), folder.folder(), folder.analyzer());
     QCOMPARE(child<QComboBox>(again, "themeSelector")->currentText(), QStringLiteral("Dark"));
     QCOMPARE(again.activeTheme(), QStringLiteral("Dark"));
     QTextDocument* upper = again.pane(Pane::Upper).document();
@@ -281,14 +281,14 @@ void MainWindowTest::classicSwitchesTheThemeOff()
     GuiTestFolder folder;
     folder.settings().setText(Setting::Skin, QStringLiteral("Light"));
     {
-        MainWindow window(folder.settings(), folder.folder());
+        MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
         QCOMPARE(window.activeTheme(), QStringLiteral("Light"));
         chooseTheme(window, QStringLiteral("Classic"));
         QCOMPARE(window.activeTheme(), QString());
         QVERIFY(window.close());
     }
     QCOMPARE(folder.reopenSettings().text(Setting::Skin), QString());
-    MainWindow again(folder.settings(), folder.folder());
+    MainWindow again(folder.settings(), folder.folder(), folder.analyzer());
     QCOMPARE(child<QComboBox>(again, "themeSelector")->currentText(), QStringLiteral("Classic"));
     QCOMPARE(again.activeTheme(), QString());
 }
@@ -297,7 +297,7 @@ void MainWindowTest::unknownStoredThemeGivesClassic()
 {
     GuiTestFolder folder;
     folder.settings().setText(Setting::Skin, QStringLiteral("Marble"));
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     auto* selector = child<QComboBox>(window, "themeSelector");
     QCOMPARE(selector->itemText(0), QStringLiteral("Classic"));
     QVERIFY(selector->count() >= 3);
@@ -309,7 +309,7 @@ void MainWindowTest::windowTextFollowsTheTheme()
 {
     GuiTestFolder folder;
     folder.settings().setText(Setting::StrColor, QStringLiteral("0"));
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     const QPalette classic = QApplication::palette();
     QCOMPARE(paneTextColor(window, Pane::Upper), classic.color(QPalette::Text));
 
@@ -330,7 +330,7 @@ void MainWindowTest::missingDictionaryEndsTheProgram()
     folder.writeFile(QStringLiteral("Top.txt"), "kept as it was");
     folder.settings().setText(Setting::WindowLeft, QStringLiteral("77"));
     {
-        MainWindow window(folder.settings(), folder.folder());
+        MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
         QVERIFY(!window.checkDictionary());
     }
     QCOMPARE(MessageBox::shown().size(), 1);
@@ -349,7 +349,7 @@ void MainWindowTest::plainTextPaneFile()
 {
     GuiTestFolder folder;
     folder.writeFile(QStringLiteral("Top.txt"), "Plain words\r\nsecond line \x93quoted\x94");
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     QCOMPARE(window.pane(Pane::Upper).document()->toPlainText(),
         QStringLiteral("Plain words\nsecond line \u201cquoted\u201d"));
     QVERIFY(window.pane(Pane::Lower).document()->isEmpty());
@@ -361,7 +361,7 @@ void MainWindowTest::unreadablePaneFileIsLeftAlone()
 {
     GuiTestFolder folder;
     QVERIFY(QDir(folder.folder().path()).mkdir(QStringLiteral("Top.txt")));
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     QCOMPARE(MessageBox::shown().size(), 1);
     QVERIFY(MessageBox::shown().first().text.contains(QStringLiteral("Top.txt")));
     MessageBox::clearShown();
@@ -386,7 +386,7 @@ void MainWindowTest::paneThatCannotBeSavedAsksBeforeClosing()
     QFETCH(bool, closes);
 
     GuiTestFolder folder;
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     window.show();
     window.pane(Pane::Lower).editor()->setPlainText(QStringLiteral("precious"));
     // A folder where the file should go makes the write fail.
@@ -425,7 +425,7 @@ void MainWindowTest::storedColors()
     GuiTestFolder folder;
     folder.settings().setText(Setting::StrColor, strColor);
     folder.settings().setText(Setting::Color1, color1);
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     QCOMPARE(paneTextColor(window, Pane::Upper), upper);
     QCOMPARE(paneTextColor(window, Pane::Lower), lower);
     QCOMPARE(folder.settings().text(Setting::Color1), color1);
@@ -434,7 +434,7 @@ void MainWindowTest::storedColors()
 void MainWindowTest::putFileIntoPane()
 {
     GuiTestFolder folder;
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     window.pane(Pane::Upper).editor()->setPlainText(QStringLiteral("upper stays"));
     window.pane(Pane::Lower).editor()->setPlainText(QStringLiteral("lower before"));
     folder.writeFile(QStringLiteral("sample.tqd"), "{\\rtf1\\ansi {\\b Sample} text}");
@@ -468,7 +468,7 @@ void MainWindowTest::helpOpensTheHelpPage()
         opened.append(url);
         return true;
     });
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 
@@ -498,7 +498,7 @@ void MainWindowTest::helpWithoutADesktopProgram()
     GuiTestFolder folder;
     if (pagePresent)
         folder.writeFile(QStringLiteral("help.htm"), "<html><body><h1>How to compare</h1></body></html>");
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(window.pane(Pane::Upper).editor(), Qt::Key_F1);
@@ -523,7 +523,7 @@ void MainWindowTest::helpWithoutADesktopProgram()
 void MainWindowTest::sampleButtonsAskForTheLibrary()
 {
     GuiTestFolder folder;
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     QSignalSpy samples(&window, &MainWindow::samplesRequested);
     QSignalSpy saved(&window, &MainWindow::saveSampleRequested);
     QTest::mouseClick(child<QPushButton>(window, "samplesButton"), Qt::LeftButton);

@@ -124,7 +124,7 @@ void StoredPaneTest::plainTextIsReadFaithfully()
     GuiTestFolder folder;
     folder.writeFile(top, bytes);
     {
-        MainWindow window(folder.settings(), folder.folder());
+        MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
         QCOMPARE(paneText(window, Pane::Upper), QString(expected).replace(QLatin1Char('\n'), QChar::ParagraphSeparator));
         QVERIFY(MessageBox::shown().isEmpty());
         QVERIFY(window.close());
@@ -155,7 +155,7 @@ void StoredPaneTest::fileReadInPartIsKeptBeforeItIsReplaced()
     GuiTestFolder folder;
     folder.writeFile(QStringLiteral("Bottom.txt"), bytes);
     {
-        MainWindow window(folder.settings(), folder.folder());
+        MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
         QCOMPARE(paneText(window, Pane::Lower), expected);
         QCOMPARE(MessageBox::shown().size(), 1);
         const QString message = MessageBox::shown().first().text;
@@ -173,7 +173,7 @@ void StoredPaneTest::fileReadInPartIsKeptBeforeItIsReplaced()
     // The next run reads the new file in full and keeps nothing more.
     MessageBox::clearShown();
     {
-        MainWindow again(folder.settings(), folder.folder());
+        MainWindow again(folder.settings(), folder.folder(), folder.analyzer());
         QVERIFY(MessageBox::shown().isEmpty());
         again.pane(Pane::Lower).editor()->append(QStringLiteral("typed"));
         QVERIFY(again.close());
@@ -188,7 +188,7 @@ void StoredPaneTest::fileNotReadIsLeftAloneUntilThePaneIsWritten()
     const QByteArray binary("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16);
     folder.writeFile(top, binary);
     {
-        MainWindow window(folder.settings(), folder.folder());
+        MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
         QVERIFY(window.pane(Pane::Upper).document()->isEmpty());
         QCOMPARE(MessageBox::shown().size(), 1);
         QVERIFY(shownTexts().first().contains(QStringLiteral("not a text file")));
@@ -198,7 +198,7 @@ void StoredPaneTest::fileNotReadIsLeftAloneUntilThePaneIsWritten()
     QVERIFY(!folder.exists(QStringLiteral("Top.txt.bak")));
 
     {
-        MainWindow window(folder.settings(), folder.folder());
+        MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
         window.pane(Pane::Upper).editor()->setPlainText(QStringLiteral("new words"));
         QVERIFY(window.close());
     }
@@ -213,7 +213,7 @@ void StoredPaneTest::keptCopyNeverReplacesAnotherFile()
     folder.writeFile(top, cut);
     folder.writeFile(QStringLiteral("Top.txt.bak"), "an older copy");
     {
-        MainWindow window(folder.settings(), folder.folder());
+        MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
         QVERIFY(shownTexts().first().contains(QStringLiteral("Top.txt.2.bak")));
         QVERIFY(window.close());
     }
@@ -234,7 +234,7 @@ void StoredPaneTest::whatTheUserSeesSurvivesARestart()
     GuiTestFolder folder;
     QString before;
     {
-        MainWindow window(folder.settings(), folder.folder());
+        MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* data = new QMimeData;
@@ -254,7 +254,7 @@ void StoredPaneTest::whatTheUserSeesSurvivesARestart()
         QVERIFY(!pane.document()->isEmpty());
         QVERIFY(window.close());
     }
-    MainWindow again(folder.settings(), folder.folder());
+    MainWindow again(folder.settings(), folder.folder(), folder.analyzer());
     QCOMPARE(seen(again.pane(Pane::Upper)), before);
 }
 
@@ -266,7 +266,7 @@ void StoredPaneTest::longWordAtStartDoesNotFreezeTheWindow()
     folder.writeFile(top, QByteArray(1024 * 1024, 'w'));
     QElapsedTimer timer;
     timer.start();
-    MainWindow window(folder.settings(), folder.folder());
+    MainWindow window(folder.settings(), folder.folder(), folder.analyzer());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.pane(Pane::Upper).document()->documentLayout()->documentSize();
