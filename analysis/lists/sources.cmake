@@ -34,7 +34,8 @@ target_sources(quendry_analysis_parts PRIVATE
 # own code (it links the parts, StoredLists.cpp included) and writes the tables it built as constant
 # data. An edited list file rebuilds StoredLists.cpp, so the parts, so the program, which then
 # writes the tables again; as does an edit of any preparing code. The program is a host tool run
-# during the build, never installed, and is built as plain C++ whatever the fuzzing options.
+# during the build and never installed; with fuzzers on it is instrumented like every library it
+# links, which only slows it a little.
 add_executable(quendry_prepare_tables ${CMAKE_CURRENT_LIST_DIR}/PrepareTables.cpp)
 quendry_target_defaults(quendry_prepare_tables)
 target_link_libraries(quendry_prepare_tables PRIVATE quendry_analysis_parts)

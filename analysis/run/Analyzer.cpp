@@ -15,7 +15,6 @@
 #include "analysis/run/Verdict.h"
 
 #include <algorithm>
-#include <limits>
 #include <optional>
 
 namespace quendry {
@@ -51,11 +50,6 @@ public:
 namespace {
 
 constexpr int fixedStepsPerText = 5;
-
-int clampedLength(std::size_t length)
-{
-    return static_cast<int>(std::min<std::size_t>(length, std::numeric_limits<int>::max() / 4));
-}
 
 // The passes over one normalised text, from the emoticons on; the listener hears the character
 // pass and the fixed steps.
@@ -131,7 +125,7 @@ TextProfile Analyzer::profile(std::string_view text, const Dictionary& dictionar
 {
     ProgressListener silent;
     ProgressListener& progress = listener ? *listener : silent;
-    progress.started(clampedLength(text.size()) + fixedStepsPerText);
+    progress.started(progressSteps(text.size()) + fixedStepsPerText);
     NormalisedText normalised = normaliseText(text);
     progress.normalised();
     TextProfile profile = finishProfile(std::move(normalised), *m_prepared, dictionary, progress);
@@ -144,7 +138,7 @@ ComparisonOutcome Analyzer::compare(std::string_view firstText, std::string_view
 {
     ProgressListener silent;
     ProgressListener& progress = listener ? *listener : silent;
-    progress.started(clampedLength(firstText.size()) + clampedLength(secondText.size()) + 2 * fixedStepsPerText + 1);
+    progress.started(progressSteps(firstText.size()) + progressSteps(secondText.size()) + 2 * fixedStepsPerText + 1);
     NormalisedText first = normaliseText(firstText);
     NormalisedText second = normaliseText(secondText);
     progress.normalised();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+
 namespace quendry {
 
 // How a comparison reports its progress. The bar's maximum is the two texts' lengths plus 11:
@@ -18,5 +22,12 @@ public:
     // The run has computed every term: the bar is full.
     virtual void filled() {}
 };
+
+// The steps a text's character pass counts: its length, held low enough that the steps of two
+// texts and the fixed ones still fit in an int however long the texts are.
+constexpr int progressSteps(std::size_t textLength)
+{
+    return static_cast<int>(std::min<std::size_t>(textLength, std::numeric_limits<int>::max() / 4));
+}
 
 } // namespace quendry

@@ -15,15 +15,9 @@
 #include "analysis/run/Verdict.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace quendry {
 namespace {
-
-int clampedLength(std::size_t length)
-{
-    return static_cast<int>(std::min<std::size_t>(length, std::numeric_limits<int>::max() / 4));
-}
 
 // Profiles one text: its sentences, its characters and its words, unless the text is
 // refused for its size or its language, which then gives the reason instead.
@@ -67,7 +61,7 @@ ComparisonOutcome compareTexts(std::string_view firstPaneText, std::string_view 
 {
     ProgressListener silent;
     ProgressListener& progress = listener ? *listener : silent;
-    progress.started(clampedLength(firstPaneText.size()) + clampedLength(secondPaneText.size()) + 11);
+    progress.started(progressSteps(firstPaneText.size()) + progressSteps(secondPaneText.size()) + 11);
 
     NormalisedText first = normaliseText(firstPaneText);
     NormalisedText second = normaliseText(secondPaneText);

@@ -1,5 +1,6 @@
 #include "app/mainwindow/AnalysisRun.h"
 
+#include "analysis/run/ProgressListener.h"
 #include "app/mainwindow/ResultGauge.h"
 #include "app/mainwindow/StatusPicture.h"
 #include "app/shell/MessageBox.h"
@@ -8,7 +9,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <limits>
 
 namespace quendry {
 namespace {
@@ -16,8 +16,7 @@ namespace {
 // The bar's maximum as the engine counts it: both texts' lengths and ten fixed steps, plus one.
 int progressMaximum(std::size_t firstLength, std::size_t secondLength)
 {
-    constexpr std::size_t limit = std::numeric_limits<int>::max() / 4;
-    return static_cast<int>(std::min(firstLength, limit) + std::min(secondLength, limit) + 11);
+    return progressSteps(firstLength) + progressSteps(secondLength) + 11;
 }
 
 } // namespace
